@@ -1,0 +1,34 @@
+#include "dictionary.h"
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/strings.h"
+
+namespace tolvani {
+
+QString displayWord(QByteArrayView line)
+{
+    const qsizetype separator = line.indexOf(QByteArrayView("||"));
+    QString word = decodeWindows1252(separator < 0 ? line : line.first(separator));
+    applyProperCase(word);
+    return word;
+}
+
+std::variant<Dictionary, Error> loadDictionary(const QString &path)
+{
+    auto read = readWholeFile(path, QStringLiteral("dictionary file"));
+    if (auto *error = std::get_if<Error>(&read))
+        return std::move(*error);
+
+    Dictionary dictionary{LineTable(std::move(std::get<QByteArray>(read))), {}};
+    if (dictionary.lines.isEmpty()) {
+        return Error{Error::PastEndOfFile,
+                     QStringLiteral("The dictionary file %1 is empty").arg(path)};
+    }
+    dictionary.displayWords.reserve(dictionary.lines.size());
+    for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
+        dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
+    return dictionary;
+}
+
+} // namespace tolvani

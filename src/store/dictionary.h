@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/error.h"
+#include "store/linetable.h"
+
+#include <QStringList>
+
+#include <variant>
+
+namespace tolvani {
+
+inline constexpr QStringView kDictionaryFileName = u"Complete.dic";
+inline constexpr QStringView kFieldSeparator = u"||";
+
+// The dictionary as the window works on it: every line of the file, and
+// the display word of each line at the same position.
+struct Dictionary {
+    LineTable lines;
+    QStringList displayWords;
+};
+
+// The proper-cased headword of a line: the text before its first "||".
+//   displayWord("ice cream||n||...") => "Ice Cream"
+//   displayWord("TV||n")             => "Tv"
+//   displayWord("no separator")      => "No Separator"
+QString displayWord(QByteArrayView line);
+
+// Reads the file in one go and builds its display words. A missing,
+// unreadable or empty file is an error that names the path.
+std::variant<Dictionary, Error> loadDictionary(const QString &path);
+
+} // namespace tolvani

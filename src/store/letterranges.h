@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+
+namespace tolvani {
+
+// Inclusive list positions of the headwords that begin with one letter.
+struct LetterRange {
+    int start;
+    int end;
+    friend bool operator==(const LetterRange &, const LetterRange &) = default;
+};
+
+// The fixed range of an upper-case letter A-Z, matched exactly and
+// case-sensitively; anything else has none. The ranges overlap their
+// neighbours, "X" looks only at position 0 and "Z" ends one past the last
+// position of a 15,500-word list: the table is laid out for the bundled
+// dictionary and is reproduced as it stands.
+//   letterRange(u"M") => {7996, 8769}
+//   letterRange(u"X") => {0, 0}
+//   letterRange(u"m") => nullopt
+std::optional<LetterRange> letterRange(QStringView letter);
+
+} // namespace tolvani
