@@ -6,6 +6,11 @@
 
 namespace tolvani {
 
+QString dictionaryPathIn(QStringView folder)
+{
+    return folder.toString() + QStringLiteral("/Complete.dic");
+}
+
 QString displayWord(QByteArrayView line)
 {
     const qsizetype separator = line.indexOf(QByteArrayView("||"));

@@ -9,8 +9,9 @@
 
 namespace tolvani {
 
-inline constexpr QStringView kDictionaryFileName = u"Complete.dic";
-inline constexpr QStringView kFieldSeparator = u"||";
+// The dictionary file that the program reads from `folder`.
+//   dictionaryPathIn(u"/opt/tolvani") => "/opt/tolvani/Complete.dic"
+QString dictionaryPathIn(QStringView folder);
 
 // The dictionary as the window works on it: every line of the file, and
 // the display word of each line at the same position.

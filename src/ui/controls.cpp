@@ -1,0 +1,72 @@
+#include "controls.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <iterator>
+
+namespace tolvani {
+
+QFont layoutFont(const QString &face, qreal pointSize, bool bold)
+{
+    QFont font(face);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont defaultControlFont()
+{
+    return layoutFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+void place(QWidget *control, const QString &objectName, const Placement &placement)
+{
+    control->setObjectName(objectName);
+    control->setGeometry(placement.rect.toPixels());
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *addLabel(QWidget *container, const QString &objectName, const QString &text,
+                 const Placement &placement, LabelSizing sizing,
+                 std::optional<QFont> font, std::optional<QColor> textColour)
+{
+    auto *label = new QLabel(text, container);
+    label->setTextFormat(Qt::PlainText);
+    label->setFocusPolicy(Qt::NoFocus);
+    if (font)
+        label->setFont(*font);
+    if (textColour)
+        setTextColour(label, *textColour);
+    place(label, objectName, placement);
+    if (sizing == LabelSizing::FitText) {
+        label->adjustSize();
+    } else {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    return label;
+}
+
+void stackFrontToBack(std::initializer_list<QWidget *> frontToBack)
+{
+    // raise() puts a widget on top of its siblings, so raise from the back.
+    for (auto it = std::rbegin(frontToBack); it != std::rend(frontToBack); ++it)
+        (*it)->raise();
+}
+
+} // namespace tolvani

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <initializer_list>
+#include <optional>
+
+class QLabel;
+class QWidget;
+
+namespace tolvani {
+
+// A font as the layouts name it: face, size in points, weight. The faces
+// are the Windows ones; font substitutes stand in for them elsewhere.
+QFont layoutFont(const QString &face, qreal pointSize, bool bold = false);
+QFont defaultControlFont(); // "MS Sans Serif" 8.25 pt
+
+enum class LabelSizing {
+    FitText,  // takes the size of its caption, from the designed top-left
+    FixedBox, // keeps the designed box and wraps at word boundaries
+};
+
+// A label with no background of its own unless `opaque`.
+QLabel *addLabel(QWidget *container, const QString &objectName, const QString &text,
+                 const Placement &placement, LabelSizing sizing,
+                 std::optional<QFont> font = std::nullopt,
+                 std::optional<QColor> textColour = std::nullopt);
+
+void place(QWidget *control, const QString &objectName, const Placement &placement);
+void setBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// Stacks siblings so that the first listed is drawn over all the others.
+void stackFrontToBack(std::initializer_list<QWidget *> frontToBack);
+
+} // namespace tolvani

@@ -1,0 +1,284 @@
+#include "dicfrm.h"
+
+#include "lookup/entry.h"
+#include "lookup/search.h"
+#include "platform/clipboard.h"
+#include "platform/errorhandling.h"
+#include "platform/messagebox.h"
+#include "store/dictionary.h"
+#include "store/letterranges.h"
+#include "ui/about.h"
+#include "ui/controls.h"
+#include "ui/dicfrmlayout.h"
+#include "ui/maker.h"
+#include "ui/wordlist.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace tolvani {
+
+using namespace dicfrm_layout;
+
+namespace {
+
+QPushButton *addButton(QWidget *window, const QString &name, const QString &caption,
+                       const Placement &placement)
+{
+    auto *button = new QPushButton(caption, window);
+    place(button, name, placement);
+    // Enter presses a button only while that button has the focus.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QPlainTextEdit *addReadOnlyTextBox(QWidget *window, const QString &name, const Placement &placement)
+{
+    auto *box = new QPlainTextEdit(window);
+    place(box, name, placement);
+    box->setReadOnly(true);
+    // Read-only, yet its text can still be selected and copied from the keyboard.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+}
+
+QLineEdit *addLineBox(QWidget *window, const QString &name, const Placement &placement)
+{
+    auto *box = new QLineEdit(window);
+    place(box, name, placement);
+    return box;
+}
+
+QString featureNotice()
+{
+    return QStringLiteral("Please download dictionary with MS Agent support from ") + maker::kWebSite;
+}
+
+// A menu caption shows '&' as an access-key marker; a word keeps its own.
+QString menuCaption(const QString &text)
+{
+    return QString(text).replace(u'&', QStringLiteral("&&"));
+}
+
+} // namespace
+
+DicFrm::DicFrm(QString dictionaryPath, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint)
+    , m_dictionaryPath(std::move(dictionaryPath))
+{
+    setObjectName(QStringLiteral("DicFrm"));
+    setWindowTitle(QStringLiteral("Tolvani"));
+    setFixedSize(kClientArea.toPixels());
+    setFont(defaultControlFont());
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/book-16.png"));
+    icon.addFile(QStringLiteral(":/icons/book-32.png"));
+    setWindowIcon(icon);
+
+    buildControls();
+    setTabOrder();
+    connectHandlers();
+    Form_Load();
+}
+
+void DicFrm::buildControls()
+{
+    Command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("Exit"), kCommand1);
+    Command2 = addButton(this, QStringLiteral("Command2"), QStringLiteral("About"), kCommand2);
+    Command4 = addButton(this, QStringLiteral("Command4"), QStringLiteral("Charactors"), kCommand4);
+    Command3 = addButton(this, QStringLiteral("Command3"), QStringLiteral("Pronounce"), kCommand3);
+    WExample = addReadOnlyTextBox(this, QStringLiteral("WExample"), kWExample);
+    Text1 = addLineBox(this, QStringLiteral("Text1"), kText1);
+    WType = addLineBox(this, QStringLiteral("WType"), kWType);
+    WType->setReadOnly(true);
+    WMeaning = addReadOnlyTextBox(this, QStringLiteral("WMeaning"), kWMeaning);
+    List1 = new WordList(this);
+    place(List1, QStringLiteral("List1"), kList1);
+
+    buildTitleBand();
+
+    const QFont tahoma = layoutFont(QStringLiteral("Tahoma"), 8.25);
+    Label9 = addLabel(this, QStringLiteral("Label9"),
+                      QStringLiteral("Tolvani is free software: use it, copy it and share it "
+                                     "with anyone, at no cost, under the GNU GPL."),
+                      kLabel9, LabelSizing::FixedBox, tahoma, kNoteColour);
+    Label11 = addLabel(this, QStringLiteral("Label11"), QStringLiteral("Total Words : 15500"),
+                       kLabel11, LabelSizing::FixedBox,
+                       layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Label11->setWordWrap(false);
+    Label11->setAutoFillBackground(true);
+    Label4 = addLabel(this, QStringLiteral("Label4"), QStringLiteral("Word Type"), kLabel4,
+                      LabelSizing::FitText);
+    Label3 = addLabel(this, QStringLiteral("Label3"), QStringLiteral("Word Example"), kLabel3,
+                      LabelSizing::FitText);
+    Label2 = addLabel(this, QStringLiteral("Label2"), QStringLiteral("Word Meaning in Roman Script"),
+                      kLabel2, LabelSizing::FitText);
+    Label1 = addLabel(this, QStringLiteral("Label1"), QStringLiteral("English Words"), kLabel1,
+                      LabelSizing::FitText);
+
+    stackFrontToBack({Command1, Command2, Command4, Command3, WExample, Text1, WType, WMeaning,
+                      List1, Frame1, Label9, Label11, Label4, Label3, Label2, Label1});
+
+    // A hidden menu, never on a menu bar: it only pops up over the list.
+    MFile = new QMenu(QStringLiteral("File"), this);
+    MFile->setObjectName(QStringLiteral("MFile"));
+    MCopy = MFile->addAction(QStringLiteral("Copy Text"));
+    MCopy->setObjectName(QStringLiteral("MCopy"));
+}
+
+void DicFrm::buildTitleBand()
+{
+    Frame1 = new QFrame(this);
+    place(Frame1, QStringLiteral("Frame1"), kFrame1);
+    Frame1->setFrameShape(QFrame::NoFrame);
+    setBackground(Frame1, kBandColour);
+    setTextColour(Frame1, kBandColour);
+
+    const QFont title = layoutFont(QStringLiteral("Times New Roman"), 14.25);
+    const QFont tahoma = layoutFont(QStringLiteral("Tahoma"), 8.25);
+    Label10 = addLabel(Frame1, QStringLiteral("Label10"),
+                       QStringLiteral("Email me : %1 or visit at %2.").arg(maker::kEmail, maker::kWebSite),
+                       kLabel10, LabelSizing::FitText, tahoma, kContactColour);
+    Label7 = addLabel(Frame1, QStringLiteral("Label7"), QStringLiteral("Develop By : ") + maker::kAuthor,
+                      kLabel7, LabelSizing::FitText, tahoma, kCreditColour);
+    Label6 = addLabel(Frame1, QStringLiteral("Label6"), QStringLiteral("Tolvani"), kLabel6,
+                      LabelSizing::FitText, title, kTitleColour);
+    // The same title one pixel right and down, beneath: the orange one's shadow.
+    Label5 = addLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("Tolvani"), kLabel5,
+                      LabelSizing::FitText, title, kTitleShadowColour);
+    stackFrontToBack({Label10, Label7, Label6, Label5});
+}
+
+void DicFrm::setTabOrder()
+{
+    std::vector<std::pair<int, QWidget *>> focusable = {
+        {kCommand1.tabIndex, Command1}, {kCommand2.tabIndex, Command2},
+        {kCommand3.tabIndex, Command3}, {kCommand4.tabIndex, Command4},
+        {kWExample.tabIndex, WExample}, {kText1.tabIndex, Text1},
+        {kWType.tabIndex, WType},       {kWMeaning.tabIndex, WMeaning},
+        {kList1.tabIndex, List1},
+    };
+    std::ranges::sort(focusable);
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    focusable.front().second->setFocus();
+}
+
+void DicFrm::connectHandlers()
+{
+    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &DicFrm::List1_Click);
+    connect(List1, &WordList::mousePressed, this, &DicFrm::List1_MouseDown);
+    connect(Text1, &QLineEdit::textChanged, this, &DicFrm::Text1_Change);
+    connect(MCopy, &QAction::triggered, this, &DicFrm::MCopy_Click);
+    connect(Command1, &QPushButton::clicked, this, &DicFrm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &DicFrm::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &DicFrm::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &DicFrm::Command4_Click);
+}
+
+void DicFrm::Form_Load()
+{
+    LoadDictionary();
+    List1->setSelectedIndex(0);
+}
+
+void DicFrm::LoadDictionary()
+{
+    auto loaded = loadDictionary(m_dictionaryPath);
+    if (const auto *error = std::get_if<Error>(&loaded))
+        failWith(*error);
+    auto &dictionary = std::get<Dictionary>(loaded);
+    Words = std::move(dictionary.lines);
+    Fields = splitFields(Words.line(Words.size() - 1));
+    List1->setWords(dictionary.displayWords);
+}
+
+void DicFrm::SetLetterRange(QStringView letter)
+{
+    if (const auto range = letterRange(letter)) {
+        RangeStart = range->start;
+        RangeEnd = range->end;
+    }
+}
+
+void DicFrm::List1_Click()
+{
+    // A line that lacks a field leaves that field's box as it was.
+    const int position = List1->selectedIndex();
+    if (position >= 0 && position < Words.size())
+        Fields = splitFields(Words.line(position));
+
+    const EntryView entry = presentEntry(Fields, List1->selectedText());
+    if (entry.meaning)
+        WMeaning->setPlainText(*entry.meaning);
+    if (entry.example)
+        WExample->setPlainText(*entry.example);
+    if (entry.typeName) {
+        WType->setText(*entry.typeName);
+        WType->setCursorPosition(0); // show the beginning of a long name
+    }
+    MCopy->setText(menuCaption(entry.copyCaption));
+}
+
+void DicFrm::Text1_Change()
+{
+    const QString text = Text1->text();
+    if (text.isEmpty())
+        return;
+    SetLetterRange(text.first(1).toUpper());
+    const int found = findByPrefix(List1->words(), RangeStart.value_or(0), RangeEnd.value_or(0), text);
+    if (found >= 0)
+        List1->setSelectedIndex(found);
+}
+
+void DicFrm::List1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position)
+{
+    if (button == Qt::RightButton)
+        MFile->exec(List1->viewport()->mapToGlobal(position));
+}
+
+void DicFrm::MCopy_Click()
+{
+    putOnClipboard(List1->selectedText());
+}
+
+void DicFrm::Command1_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void DicFrm::Command2_Click()
+{
+    about window(this);
+    window.exec();
+}
+
+void DicFrm::Command3_Click()
+{
+    showMessage(this, QStringLiteral("Error"), featureNotice());
+}
+
+void DicFrm::Command4_Click()
+{
+    showMessage(this, QStringLiteral("Error"), featureNotice());
+}
+
+} // namespace tolvani

@@ -1,0 +1,69 @@
+#include "wordlist.h"
+
+#include <QMouseEvent>
+#include <QStringListModel>
+
+namespace tolvani {
+
+WordList::WordList(QWidget *parent)
+    : QListView(parent)
+    , m_model(new QStringListModel(this))
+{
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every row has the same height, so the view never measures 15,500 items.
+    setUniformItemSizes(true);
+    setLayoutMode(QListView::SinglePass);
+    // The right button has its own menu, opened on the press itself.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void WordList::setWords(const QStringList &words)
+{
+    m_words = words;
+    m_model->setStringList(words);
+}
+
+int WordList::selectedIndex() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void WordList::setSelectedIndex(int position)
+{
+    setCurrentIndex(m_model->index(position));
+}
+
+QString WordList::selectedText() const
+{
+    const int position = selectedIndex();
+    return position >= 0 ? m_words.at(position) : QString();
+}
+
+void WordList::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+    // A right press only opens the copy menu: the view would otherwise move
+    // the current item to the row under the pointer.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags WordList::selectionCommand(const QModelIndex &index,
+                                                               const QEvent *event) const
+{
+    // Ctrl+click would toggle the selected item off; a word list always
+    // shows the entry of one selected word.
+    const auto flags = QListView::selectionCommand(index, event);
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
+} // namespace tolvani

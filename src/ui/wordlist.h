@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QListView>
+
+class QStringListModel;
+
+namespace tolvani {
+
+// The word list: a single-selection, unsorted list of display words that
+// always keeps one item selected once one has been, and reports every
+// mouse press before acting on it.
+class WordList final : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit WordList(QWidget *parent = nullptr);
+
+    void setWords(const QStringList &words);
+    const QStringList &words() const { return m_words; }
+
+    int selectedIndex() const; // -1 when nothing is selected
+    void setSelectedIndex(int position);
+    QString selectedText() const; // empty when nothing is selected
+
+signals:
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+
+private:
+    QStringListModel *m_model;
+    // The same list the model holds, shared, so reading an item for the
+    // search costs no copy and no QVariant.
+    QStringList m_words;
+};
+
+} // namespace tolvani
