@@ -1,0 +1,131 @@
+#include "lookup/search.h"
+#include "support/sampledictionary.h"
+#include "store/dictionary.h"
+#include "store/letterranges.h"
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+using namespace tolvani;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kWords = {u"Ant"_s, u"Ape"_s, u"Apple"_s, u"Apple Pie"_s, u"Apply"_s,
+                            u"Ice"_s, u"Ice Cream"_s, u"Iceberg"_s};
+
+TEST(FindByPrefix, firstMatchInListOrderIgnoringCase)
+{
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"a"), 0);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"ap"), 1);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"app"), 2);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"APPLY"), 4);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"aP"), 1);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"ice c"), 6);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"apple "), 3);
+}
+
+TEST(FindByPrefix, textLongerThanEveryWordMatchesNothing)
+{
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"apples"), -1);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"icebergs"), -1);
+}
+
+TEST(FindByPrefix, scansOnlyTheGivenBounds)
+{
+    EXPECT_EQ(findByPrefix(kWords, 2, 7, u"a"), 2);
+    EXPECT_EQ(findByPrefix(kWords, 0, 0, u"ap"), -1);
+    EXPECT_EQ(findByPrefix(kWords, 5, 4, u"a"), -1);
+}
+
+TEST(FindByPrefix, positionsPastTheEndReadAsEmptyAndMatchNothing)
+{
+    EXPECT_EQ(findByPrefix(kWords, 6, 15500, u"zebra"), -1);
+    EXPECT_EQ(findByPrefix(kWords, 6, 15500, u"iceb"), 7);
+    EXPECT_EQ(findByPrefix({}, 0, 0, u"a"), -1);
+}
+
+// The scan lowers the item as it reads it; it must agree with lowering
+// both strings whole and comparing the prefix, for every character a
+// dictionary file can hold and for awkward typed text.
+bool reference(QStringView item, QStringView text)
+{
+    return item.first(std::min(item.size(), text.size())).toString().toLower()
+            == text.toString().toLower();
+}
+
+TEST(StartsWithIgnoringCase, agreesWithLoweringBothForEveryCodePageCharacter)
+{
+    QString alphabet;
+    for (char16_t unit = 0x20; unit <= 0xFF; ++unit)
+        alphabet.append(QChar(unit));
+    alphabet += u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"_s;
+    for (const QChar ch : QString(alphabet)) {
+        alphabet.append(ch.toUpper()); // display words are proper-cased
+        alphabet.append(ch.toLower());
+    }
+    for (const QChar item : alphabet) {
+        for (const QChar typed : alphabet) {
+            const QString itemText = QString(item) + u'x';
+            const QString text(typed);
+            ASSERT_EQ(startsWithIgnoringCase(itemText, text, text.toLower()), reference(itemText, text))
+                    << int(item.unicode()) << " " << int(typed.unicode());
+        }
+    }
+}
+
+TEST(StartsWithIgnoringCase, agreesWithLoweringBothForAwkwardText)
+{
+    const QStringList items = {u"Ice"_s, u"İce"_s, u"i\u0307ce"_s, u"Straße"_s, u"STRASSE"_s,
+                               u"Μicro"_s, u"µicro"_s, u"Ÿes"_s, u"\U0001F600ok"_s,
+                               u"\U00010400x"_s, u"\U00010428x"_s, QString(), u"a"_s};
+    const QStringList texts = {u"İ"_s, u"İce"_s, u"i"_s, u"ice"_s, u"strasse"_s, u"straß"_s,
+                               u"µ"_s, u"μ"_s, u"ÿ"_s, u"\U0001F600"_s, u"\U00010428"_s,
+                               u"\U00010400x"_s, u"a"_s, u"A "_s};
+    for (const QString &item : items) {
+        for (const QString &text : texts) {
+            EXPECT_EQ(startsWithIgnoringCase(item, text, text.toLower()), reference(item, text))
+                    << item.toStdString() << " / " << text.toStdString();
+        }
+    }
+}
+
+TEST(StartsWithIgnoringCase, agreesWithLoweringBothOnRandomStrings)
+{
+    // Whole code points only: typed text and dictionary words never hold a
+    // lone surrogate, though a prefix may end inside a pair.
+    const QStringList pool = {u"a"_s, u"A"_s, u"b"_s, u"I"_s, u"i"_s, u"İ"_s, u"ı"_s, u"ß"_s,
+                              u"S"_s, u"µ"_s, u"Μ"_s, u"μ"_s, u"ÿ"_s, u"Ÿ"_s, u" "_s,
+                              u"\u0307"_s, u"\U00010400"_s, u"\U00010428"_s};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<qsizetype> pick(0, pool.size() - 1);
+    std::uniform_int_distribution<int> length(0, 4);
+    auto randomText = [&] {
+        QString text;
+        for (int n = length(random); n > 0; --n)
+            text.append(pool[pick(random)]);
+        return text;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const QString item = randomText();
+        const QString text = randomText();
+        ASSERT_EQ(startsWithIgnoringCase(item, text, text.toLower()), reference(item, text))
+                << item.toStdString() << " / " << text.toStdString();
+    }
+}
+
+TEST(FindByPrefix, everyHeadwordOfALaidOutDictionaryIsFoundInItsLetterRange)
+{
+    const testdata::SampleDictionary sample = testdata::makeSampleDictionary();
+    QStringList words;
+    for (const QString &headword : sample.headwords)
+        words.append(headword.left(1).toUpper() + headword.mid(1));
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const auto range = letterRange(words[i].first(1));
+        ASSERT_TRUE(range) << i;
+        ASSERT_EQ(findByPrefix(words, range->start, range->end, sample.headwords[i]), i);
+    }
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "sampledictionary.h"
+
+#include "store/letterranges.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace tolvani::testdata {
+namespace {
+
+constexpr const char *kCodes[] = {"n", "vt", "a", "adv", "vi", "prep", "idm", "phrv"};
+
+std::string randomTail(std::mt19937 &random, int length)
+{
+    std::uniform_int_distribution<int> letter('a', 'z');
+    std::string tail;
+    for (int i = 0; i < length; ++i)
+        tail.push_back(char(letter(random)));
+    return tail;
+}
+
+} // namespace
+
+SampleDictionary makeSampleDictionary(int lineCount, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> length(2, 11);
+    SampleDictionary sample;
+    int position = 0;
+    for (char letter = 'A'; letter <= 'Z' && position < lineCount; ++letter) {
+        const QChar upper = QChar(char16_t(letter));
+        const auto range = letterRange(QStringView(&upper, 1));
+        if (!range || range->end == 0)
+            continue; // X has no range of its own
+        const int quota = std::min(range->end - 1, lineCount - 1) - position + 1;
+        std::set<std::string> words;
+        while (int(words.size()) < quota)
+            words.insert(char(letter + 32) + randomTail(random, length(random)));
+        for (const std::string &word : words) {
+            const QString headword = QString::fromLatin1(word);
+            sample.headwords.append(headword);
+            const std::string line = word + "||" + kCodes[position % std::size(kCodes)]
+                    + "||ek " + randomTail(random, 5) + " shabd||The " + word + " is here.\r\n";
+            sample.fileText.append(line.data(), qsizetype(line.size()));
+            ++position;
+        }
+    }
+    return sample;
+}
+
+void writeFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+} // namespace tolvani::testdata
