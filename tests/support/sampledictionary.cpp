@@ -26,7 +26,7 @@ std::string randomTail(std::mt19937 &random, int length)
 
 } // namespace
 
-SampleDictionary makeSampleDictionary(int lineCount, unsigned seed)
+SampleDictionary makeSampleDictionary(int lineCount, unsigned seed, const QStringList &words)
 {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> length(2, 11);
@@ -38,10 +38,20 @@ SampleDictionary makeSampleDictionary(int lineCount, unsigned seed)
         if (!range || range->end == 0)
             continue; // X has no range of its own
         const int quota = std::min(range->end - 1, lineCount - 1) - position + 1;
-        std::set<std::string> words;
-        while (int(words.size()) < quota)
-            words.insert(char(letter + 32) + randomTail(random, length(random)));
-        for (const std::string &word : words) {
+        std::set<std::string> chosen;
+        std::set<std::string> reserved; // made-up words stay clear of the real ones
+        for (const QString &word : words) {
+            if (word.startsWith(QChar(char16_t(letter + 32)))) {
+                chosen.insert(word.toStdString());
+                reserved.insert(word.first(2).toStdString());
+            }
+        }
+        while (int(chosen.size()) < quota) {
+            const std::string candidate = char(letter + 32) + randomTail(random, length(random));
+            if (!reserved.contains(candidate.substr(0, 2)))
+                chosen.insert(candidate);
+        }
+        for (const std::string &word : chosen) {
             const QString headword = QString::fromLatin1(word);
             sample.headwords.append(headword);
             const std::string line = word + "||" + kCodes[position % std::size(kCodes)]

@@ -15,7 +15,10 @@ struct SampleDictionary {
     QByteArray fileText;   // CR LF after every line, Windows-1252
 };
 
-SampleDictionary makeSampleDictionary(int lineCount = 15500, unsigned seed = 1);
+// `words` (lower case, beginning with a letter other than x) are placed in
+// their letters' ranges among the made-up ones.
+SampleDictionary makeSampleDictionary(int lineCount = 15500, unsigned seed = 1,
+                                      const QStringList &words = {});
 
 // Writes `text` to `path`; fails the calling test if it cannot.
 void writeFile(const QString &path, const QByteArray &text);

@@ -1,0 +1,16 @@
+#include "platform/fonts.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests at build time needs no display.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    QApplication application(argc, argv);
+    tolvani::installFontSubstitutes();
+    return RUN_ALL_TESTS();
+}
