@@ -1,0 +1,124 @@
+#include "romanizer.h"
+
+#include <gtest/gtest.h>
+
+namespace tolvani::dicbuild {
+namespace {
+
+struct RomanizeCase {
+    const char *name;
+    const char16_t *hindi;
+    const char *latin;
+};
+
+void PrintTo(const RomanizeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class Romanize : public testing::TestWithParam<RomanizeCase> {};
+
+TEST_P(Romanize, WritesHindiAsItIsTyped)
+{
+    const RomanizeCase &c = GetParam();
+    EXPECT_EQ(romanize(QStringView(c.hindi)).toStdString(), c.latin);
+}
+
+auto caseName = [](const testing::TestParamInfo<RomanizeCase> &info) { return std::string(info.param.name); };
+
+INSTANTIATE_TEST_SUITE_P(
+    Letters, Romanize,
+    testing::Values(
+        RomanizeCase{"LongVowelsLikeShort", u"आईऊ", "aiu"},
+        RomanizeCase{"EAiOAu", u"एऐओऔ", "eaioau"},
+        RomanizeCase{"VocalicR", u"ऋषि", "rishi"},
+        RomanizeCase{"VowelSignR", u"कृपा", "kripa"},
+        RomanizeCase{"ChhAndCh", u"छाचा", "chhacha"},
+        RomanizeCase{"ShaAndSsa", u"शोषण", "shoshan"},
+        RomanizeCase{"RetroflexPlain", u"टाठाडाढाणा", "tathadadhana"},
+        RomanizeCase{"FlapWithNukta", u"छोड़", "chhod"},
+        RomanizeCase{"PrecomposedFlap", u"\u092A\u0947\u095C", "ped"},
+        RomanizeCase{"ZaWithNukta", u"ज़रा", "zara"},
+        RomanizeCase{"FaWithNukta", u"फ़ौरन", "fauran"},
+        RomanizeCase{"QaWithNukta", u"क़लम", "qalam"},
+        RomanizeCase{"PhaWithoutNukta", u"फल", "phal"},
+        RomanizeCase{"Ksha", u"क्षमा", "kshama"},
+        RomanizeCase{"Gya", u"ज्ञान", "gyan"},
+        RomanizeCase{"CandraO", u"डॉक्टर", "doktar"},
+        RomanizeCase{"VaIsV", u"वन", "van"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Nasals, Romanize,
+    testing::Values(
+        RomanizeCase{"AnusvaraBeforeDental", u"संत", "sant"},
+        RomanizeCase{"AnusvaraBeforeP", u"चंपा", "champa"},
+        RomanizeCase{"AnusvaraBeforeBh", u"संभव", "sambhav"},
+        RomanizeCase{"AnusvaraBeforeM", u"संमान", "samman"},
+        RomanizeCase{"AnusvaraBeforeFIsN", u"संफ़ा", "sanfa"},
+        RomanizeCase{"ChandrabinduFinal", u"हाँ", "han"},
+        RomanizeCase{"ChandrabinduBeforeB", u"काँपना", "kampna"},
+        RomanizeCase{"AnusvaraOnFinalVowel", u"में", "men"},
+        RomanizeCase{"Visarga", u"दुःख", "duhkh"},
+        RomanizeCase{"ColonWrittenForVisarga", u"वस्तुत:", "vastutah"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Schwa, Romanize,
+    testing::Values(
+        RomanizeCase{"FinalDropped", u"परित्याग", "parityag"},
+        RomanizeCase{"FinalAfterGeminate", u"लज्जित", "lajjit"},
+        RomanizeCase{"FinalConjunctWithY", u"मूल्य", "mulya"},
+        RomanizeCase{"FinalConjunctWithR", u"कार्य", "karya"},
+        RomanizeCase{"FinalConjunctWithV", u"बन्धुत्व", "bandhutva"},
+        RomanizeCase{"FinalConjunctWithRPostfix", u"वक्र", "vakra"},
+        RomanizeCase{"FinalConjunctOther", u"गुप्त", "gupt"},
+        RomanizeCase{"FinalYaAfterI", u"भारतीय", "bhartiya"},
+        RomanizeCase{"FinalYaAfterA", u"समय", "samay"},
+        RomanizeCase{"SingleConsonantKeeps", u"न", "na"},
+        RomanizeCase{"MedialDropped", u"कमरा", "kamra"},
+        RomanizeCase{"RightToLeft", u"समझना", "samajhna"},
+        RomanizeCase{"BeforeFinalClosed", u"बचपन", "bachpan"},
+        RomanizeCase{"ThreeSchwas", u"लगभग", "lagbhag"},
+        RomanizeCase{"KeptBeforeCluster", u"सरस्वती", "sarasvati"},
+        RomanizeCase{"KeptInClusterOnset", u"उत्तर", "uttar"},
+        RomanizeCase{"KeptBeforeVowel", u"कई", "kai"},
+        RomanizeCase{"KeptWhenNasal", u"हंसना", "hansna"},
+        RomanizeCase{"InitialNeverDropped", u"सड़क", "sadak"},
+        RomanizeCase{"AfterIndependentVowel", u"अपना", "apna"},
+        RomanizeCase{"CompoundWithKaran", u"उपकरण", "upkaran"},
+        RomanizeCase{"KaranInsideConjunctIsNoCompound", u"संस्करण", "sanskaran"},
+        RomanizeCase{"CompoundWithShastra", u"अर्थशास्त्र", "arthshastra"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Text, Romanize,
+    testing::Values(
+        RomanizeCase{"TildeIsSpace", u"छोड़~देना", "chhod dena"},
+        RomanizeCase{"Phrase", u"एक प्रकार का", "ek prakar ka"},
+        RomanizeCase{"GlideAfterI", u"के~लिए", "ke liye"},
+        RomanizeCase{"AsciiPassesThrough", u"उकसाना{बुरे~काम}, [होना] (x-y)", "uksana{bure kam}, [hona] (x-y)"},
+        RomanizeCase{"HyphenSeparatesWords", u"खोया-खोया", "khoya-khoya"},
+        RomanizeCase{"DandaIsFullStop", u"वह गया।", "vah gaya."},
+        RomanizeCase{"Digits", u"१९४७", "1947"},
+        RomanizeCase{"ColonAfterAsciiStays", u"कोलन{:}", "kolan{:}"},
+        RomanizeCase{"EnglishUnchanged", u"I bought a pen.", "I bought a pen."},
+        RomanizeCase{"JoinerKeepsConjunct", u"क\u094D\u200Dषमा", "kshama"},
+        RomanizeCase{"Empty", u"", ""}),
+    caseName);
+
+// Stress marks and the letters of other languages are left for the writer
+// to drop and count; everything Hindi uses must come out as ASCII.
+TEST(Romanize, HindiLettersAndSignsComeOutAsAscii)
+{
+    QString all;
+    for (char16_t c = 0x0900; c <= 0x0970; ++c) {
+        if (c < 0x0951 || c > 0x0954)
+            all += QChar(c);
+    }
+    for (QChar c : romanize(all))
+        EXPECT_LT(c.unicode(), 0x80) << "U+" << std::hex << int(c.unicode());
+}
+
+} // namespace
+} // namespace tolvani::dicbuild

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace tolvani::dicbuild {
+
+// One article of the source as written: a header line
+// "headword /pronunciation/ <Category>", numbered senses of Hindi
+// meanings, and example sentences indented and quoted beneath them.
+struct SourceEntry {
+    QString headword;
+    QString category;
+    QStringList senses;   // the text after each "1. ", "2. ", ...
+    QStringList examples; // quotes and surrounding blanks stripped
+};
+
+// Nullopt when the header has no <Category>.
+std::optional<SourceEntry> parseEntry(QStringView article);
+
+// The headword as the dictionary shows it: the source's joiners "_" and
+// "~" become spaces and blanks are collapsed. Nullopt unless it starts
+// with a letter and holds only letters, spaces, hyphens, apostrophes and
+// full stops; alternatives ("tire/tyre"), notes in brackets and damaged
+// text are left out.
+//   cleanHeadword(u"watch_dog")  => "watch dog"
+//   cleanHeadword(u"tire/tyre")  => nullopt
+std::optional<QString> cleanHeadword(QStringView headword);
+
+// The meanings of one sense, split at the commas that are not inside
+// brackets. Pieces without any Devanagari letter (a lost "?", English
+// text in the wrong place) are dropped; "_" joins words like "~".
+//   meaningPieces(u"वास्तव~में, वस्तुत:") => {"वास्तव~में", "वस्तुत:"}
+//   meaningPieces(u"उकसाना{बुरे, काम}")   => {"उकसाना{बुरे, काम}"}
+QStringList meaningPieces(QStringView sense);
+
+// Collapses every run of white space, line breaks included, to one space
+// and trims the ends.
+QString simplified(QStringView text);
+
+} // namespace tolvani::dicbuild

@@ -1,0 +1,88 @@
+// Builds the bundled dictionary from FreeDict's English-Hindi database,
+// or romanizes Hindi text from standard input.
+
+#include "builder.h"
+#include "romanizer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <cstdio>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using namespace tolvani::dicbuild;
+
+void printUsage(const BuildInputs &defaults)
+{
+    std::cerr << "usage: tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] OUTPUT\n"
+                 "       tolvani-dicbuild --romanize < hindi.txt\n"
+                 "defaults: --index "
+              << defaults.index.toStdString() << " --dict " << defaults.data.toStdString() << " --wordnet "
+              << defaults.wordnet.toStdString() << "\n";
+}
+
+int romanizeStdin()
+{
+    std::string line;
+    while (std::getline(std::cin, line))
+        std::cout << romanize(QString::fromStdString(line)).toStdString() << '\n';
+    return 0;
+}
+
+int build(const BuildInputs &inputs, const QString &output)
+{
+    BuildReport report;
+    const QByteArray bytes = buildDictionary(inputs, report);
+    std::cerr << summary(report).toStdString();
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::cerr << "cannot write " << output.toStdString() << ": " << file.errorString().toStdString() << "\n";
+        return 1;
+    }
+    return report.shortLetters.empty() ? 0 : 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    BuildInputs inputs;
+    if (args == QStringList{QStringLiteral("--romanize")})
+        return romanizeStdin();
+
+    QString output;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == u"--index" && hasValue)
+            inputs.index = args[++i];
+        else if (arg == u"--dict" && hasValue)
+            inputs.data = args[++i];
+        else if (arg == u"--wordnet" && hasValue)
+            inputs.wordnet = args[++i];
+        else if (!arg.startsWith(u"--") && output.isEmpty())
+            output = arg;
+        else {
+            printUsage(inputs);
+            return 64;
+        }
+    }
+    if (output.isEmpty()) {
+        printUsage(inputs);
+        return 64;
+    }
+    try {
+        return build(inputs, output);
+    } catch (const std::runtime_error &error) {
+        std::cerr << "tolvani-dicbuild: " << error.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,311 @@
+#include "romanizer.h"
+
+#include <vector>
+
+namespace tolvani::dicbuild {
+namespace {
+
+constexpr char16_t kNukta = 0x093C;
+constexpr char16_t kVirama = 0x094D;
+constexpr char16_t kAnusvara = 0x0902;
+constexpr char16_t kChandrabindu = 0x0901;
+constexpr char16_t kInvertedChandrabindu = 0x0900;
+constexpr char16_t kVisarga = 0x0903;
+constexpr char16_t kAvagraha = 0x093D;
+constexpr char16_t kZeroWidthNonJoiner = 0x200C;
+constexpr char16_t kZeroWidthJoiner = 0x200D;
+constexpr char16_t kIndependentE = 0x090F;
+constexpr char16_t kJa = 0x091C;
+constexpr char16_t kNya = 0x091E;
+
+bool isConsonant(char16_t c)
+{
+    return (c >= 0x0915 && c <= 0x0939) || (c >= 0x0958 && c <= 0x095F);
+}
+
+bool isIndependentVowel(char16_t c)
+{
+    return (c >= 0x0904 && c <= 0x0914) || c == 0x0960 || c == 0x0961 || c == 0x0972;
+}
+
+bool isVowelSign(char16_t c)
+{
+    return (c >= 0x093A && c <= 0x094C && c != kNukta && c != kAvagraha) || c == 0x094E || c == 0x094F
+        || (c >= 0x0955 && c <= 0x0957) || c == 0x0962 || c == 0x0963;
+}
+
+bool isNasalSign(char16_t c)
+{
+    return c == kAnusvara || c == kChandrabindu || c == kInvertedChandrabindu;
+}
+
+// The eight precomposed nukta letters decompose to their base letter.
+char16_t nuktaBase(char16_t c)
+{
+    static constexpr char16_t bases[] = {0x0915, 0x0916, 0x0917, 0x091C, 0x0921, 0x0922, 0x092B, 0x092F};
+    return (c >= 0x0958 && c <= 0x095F) ? bases[c - 0x0958] : c;
+}
+
+struct Consonant {
+    char16_t base;
+    bool nukta;
+};
+
+QLatin1StringView consonantText(Consonant c)
+{
+    if (c.nukta) {
+        switch (c.base) {
+        case 0x0915: return QLatin1StringView("q");
+        case 0x091C: return QLatin1StringView("z");
+        case 0x092B: return QLatin1StringView("f");
+        default: break; // ड़, ढ़, ख़, ग़ and य़ are written like their base letter
+        }
+    }
+    static constexpr const char *table[] = {
+        "k", "kh", "g", "gh", "n",       // क ख ग घ ङ
+        "ch", "chh", "j", "jh", "n",     // च छ ज झ ञ
+        "t", "th", "d", "dh", "n",       // ट ठ ड ढ ण
+        "t", "th", "d", "dh", "n", "n",  // त थ द ध न ऩ
+        "p", "ph", "b", "bh", "m",       // प फ ब भ म
+        "y", "r", "r", "l", "l", "l", "v", // य र ऱ ल ळ ऴ व
+        "sh", "sh", "s", "h",            // श ष स ह
+    };
+    return QLatin1StringView(table[c.base - 0x0915]);
+}
+
+QLatin1StringView vowelText(char16_t c)
+{
+    switch (c) {
+    case 0x0905: case 0x0906: case 0x093E: case 0x0972: return QLatin1StringView("a");
+    case 0x0907: case 0x0908: case 0x093F: case 0x0940: return QLatin1StringView("i");
+    case 0x0909: case 0x090A: case 0x0941: case 0x0942: case 0x0956: case 0x0957: return QLatin1StringView("u");
+    case 0x090B: case 0x0960: case 0x0943: case 0x0944: return QLatin1StringView("ri");
+    case 0x090C: case 0x0961: case 0x0962: case 0x0963: return QLatin1StringView("li");
+    case 0x0904: case 0x090D: case 0x090E: case 0x090F: case 0x0945: case 0x0946: case 0x0947: case 0x0955: case 0x093A:
+        return QLatin1StringView("e");
+    case 0x0910: case 0x0948: return QLatin1StringView("ai");
+    case 0x0911: case 0x0912: case 0x0913: case 0x0949: case 0x094A: case 0x094B: case 0x093B: return QLatin1StringView("o");
+    case 0x0914: case 0x094C: case 0x094F: return QLatin1StringView("au");
+    default: return QLatin1StringView(""); // ॎ: no sound of its own in modern Hindi
+    }
+}
+
+bool isIVowel(char16_t c)
+{
+    return c == 0x0907 || c == 0x0908 || c == 0x093F || c == 0x0940;
+}
+
+// One written syllable: a consonant or conjunct (possibly none, for an
+// independent vowel) and the vowel that follows it.
+struct Syllable {
+    enum class Vowel { Inherent, Explicit, None };
+    std::vector<Consonant> onset;
+    Vowel kind = Vowel::Inherent;
+    char16_t vowel = 0;
+    bool nasal = false;
+    bool visarga = false;
+    bool keepSchwa = true;
+    bool openConjunct = false; // ended in a virama that a following consonant may join
+
+    bool sounded() const { return kind == Vowel::Explicit || (kind == Vowel::Inherent && keepSchwa); }
+    bool schwaDeletable() const { return kind == Vowel::Inherent && !nasal && !visarga && !onset.empty(); }
+};
+
+std::vector<Syllable> parseWord(QStringView word)
+{
+    std::vector<Syllable> syllables;
+    const qsizetype n = word.size();
+    auto current = [&]() -> Syllable & {
+        if (syllables.empty())
+            syllables.emplace_back().kind = Syllable::Vowel::None;
+        return syllables.back();
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = word[i].unicode();
+        if (isConsonant(c)) {
+            Consonant consonant{nuktaBase(c), c >= 0x0958};
+            if (i + 1 < n && word[i + 1].unicode() == kNukta) {
+                consonant.nukta = true;
+                ++i;
+            }
+            if (!syllables.empty() && syllables.back().openConjunct)
+                syllables.back().onset.push_back(consonant);
+            else
+                syllables.emplace_back().onset.push_back(consonant);
+            Syllable &s = syllables.back();
+            s.openConjunct = false;
+            s.kind = Syllable::Vowel::Inherent;
+            if (i + 1 < n && word[i + 1].unicode() == kVirama) {
+                s.kind = Syllable::Vowel::None;
+                s.openConjunct = true;
+                ++i;
+            } else if (i + 1 < n && isVowelSign(word[i + 1].unicode())) {
+                s.kind = Syllable::Vowel::Explicit;
+                s.vowel = word[i + 1].unicode();
+                ++i;
+            }
+        } else if (isIndependentVowel(c) || isVowelSign(c)) {
+            Syllable &s = syllables.emplace_back();
+            s.kind = Syllable::Vowel::Explicit;
+            s.vowel = c;
+        } else if (isNasalSign(c)) {
+            current().nasal = true;
+        } else if (c == kVisarga || c == u':') {
+            current().visarga = true;
+        } else if (c == kZeroWidthJoiner) {
+            continue; // keeps a conjunct open, as if nothing stood here
+        } else if (!syllables.empty()) {
+            syllables.back().openConjunct = false; // ZWNJ, a stray virama or nukta, avagraha
+        }
+    }
+    return syllables;
+}
+
+bool endsInSemivowelOrR(const std::vector<Consonant> &onset)
+{
+    const Consonant last = onset.back();
+    if (last.base == kNya && onset.size() >= 2 && onset[onset.size() - 2].base == kJa)
+        return true; // ज्ञ sounds gy
+    return last.base == 0x092F || last.base == 0x0930 || last.base == 0x0935;
+}
+
+// Hindi speech drops the inherent a at the end of a word and between a
+// sounded syllable and a consonant followed by a vowel (V C _ C V). The
+// rule runs from the right, so each drop sees the drops after it:
+// समझना keeps the a of म because झ has already lost its own.
+void dropSchwas(std::vector<Syllable> &syllables)
+{
+    const std::size_t n = syllables.size();
+    if (n < 2)
+        return;
+    Syllable &last = syllables.back();
+    const Syllable &beforeLast = syllables[n - 2];
+    const bool conjunctKeeps = last.onset.size() >= 2 && endsInSemivowelOrR(last.onset);
+    // भारतीय, प्रिय: -iya, as the adjective ending is typed.
+    const bool iyaKeeps = last.onset.size() == 1 && last.onset.front().base == 0x092F
+        && beforeLast.kind == Syllable::Vowel::Explicit && isIVowel(beforeLast.vowel);
+    if (last.schwaDeletable() && !conjunctKeeps && !iyaKeeps)
+        last.keepSchwa = false;
+    for (std::size_t k = n - 2; k >= 1; --k) {
+        Syllable &s = syllables[k];
+        const Syllable &before = syllables[k - 1];
+        const Syllable &after = syllables[k + 1];
+        if (s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && after.onset.size() == 1
+            && after.sounded())
+            s.keepSchwa = false;
+    }
+}
+
+bool isLabial(const Syllable *next)
+{
+    if (!next || next->onset.empty() || next->onset.front().nukta)
+        return false;
+    const char16_t c = next->onset.front().base;
+    return c == 0x092A || c == 0x092B || c == 0x092C || c == 0x092D || c == 0x092E;
+}
+
+QString romanizeWord(QStringView word)
+{
+    std::vector<Syllable> syllables = parseWord(word);
+    dropSchwas(syllables);
+    QString out;
+    for (std::size_t k = 0; k < syllables.size(); ++k) {
+        const Syllable &s = syllables[k];
+        const Syllable *next = k + 1 < syllables.size() ? &syllables[k + 1] : nullptr;
+        for (std::size_t j = 0; j < s.onset.size(); ++j) {
+            if (s.onset[j].base == kJa && j + 1 < s.onset.size() && s.onset[j + 1].base == kNya) {
+                out += QLatin1StringView("gy");
+                ++j;
+            } else {
+                out += consonantText(s.onset[j]);
+            }
+        }
+        if (s.kind == Syllable::Vowel::Explicit) {
+            // लिए is typed liye: a glide joins i to a following e.
+            const bool glide = s.onset.empty() && s.vowel == kIndependentE && k > 0
+                && syllables[k - 1].kind == Syllable::Vowel::Explicit && isIVowel(syllables[k - 1].vowel)
+                && !syllables[k - 1].nasal;
+            if (glide)
+                out += u'y';
+            out += vowelText(s.vowel);
+        } else if (s.kind == Syllable::Vowel::Inherent && s.keepSchwa) {
+            out += u'a';
+        }
+        if (s.nasal)
+            out += isLabial(next) ? u'm' : u'n';
+        if (s.visarga)
+            out += u'h';
+    }
+    return out;
+}
+
+// Second elements of compounds that speech treats as words of their own:
+// अमूर्तिकरण is amurti-karan, not amurtikran.
+qsizetype compoundSplit(QStringView word)
+{
+    static constexpr QStringView atEnd = u"\u0915\u0930\u0923";                   // करण
+    static constexpr QStringView anywhere = u"\u0936\u093E\u0938\u094D\u0924\u094D\u0930"; // शास्त्र
+    auto startsSyllable = [&](qsizetype at) {
+        return at > 0 && word[at - 1].unicode() != kVirama && word[at - 1].unicode() != kZeroWidthJoiner;
+    };
+    if (word.endsWith(atEnd) && startsSyllable(word.size() - atEnd.size()))
+        return word.size() - atEnd.size();
+    if (const qsizetype at = word.indexOf(anywhere); startsSyllable(at))
+        return at;
+    return -1;
+}
+
+bool isWordChar(char16_t c)
+{
+    return isConsonant(c) || isIndependentVowel(c) || isVowelSign(c) || isNasalSign(c) || c == kVisarga
+        || c == kNukta || c == kVirama || c == kAvagraha;
+}
+
+} // namespace
+
+bool isDevanagariLetter(QChar ch)
+{
+    return isWordChar(ch.unicode());
+}
+
+QString romanize(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() * 2);
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const char16_t c = text[i].unicode();
+        if (isWordChar(c)) {
+            qsizetype end = i + 1;
+            // A colon written for a visarga (वस्तुत:, दु:ख) and joiners stay in the word.
+            while (end < n) {
+                const char16_t d = text[end].unicode();
+                if (!isWordChar(d) && d != u':' && d != kZeroWidthJoiner && d != kZeroWidthNonJoiner)
+                    break;
+                ++end;
+            }
+            const QStringView word = text.sliced(i, end - i);
+            if (const qsizetype split = compoundSplit(word); split > 0)
+                out += romanizeWord(word.first(split)) + romanizeWord(word.sliced(split));
+            else
+                out += romanizeWord(word);
+            i = end;
+            continue;
+        }
+        if (c == u'~')
+            out += u' ';
+        else if (c == 0x0964 || c == 0x0965 || c == 0x0970)
+            out += u'.';
+        else if (c >= 0x0966 && c <= 0x096F)
+            out += QChar(u'0' + (c - 0x0966));
+        else if (c == 0x0950)
+            out += QLatin1StringView("om");
+        else if (c != kZeroWidthJoiner && c != kZeroWidthNonJoiner)
+            out += QChar(c);
+        ++i;
+    }
+    return out;
+}
+
+} // namespace tolvani::dicbuild

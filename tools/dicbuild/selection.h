@@ -1,0 +1,70 @@
+#pragma once
+
+#include "entryparser.h"
+#include "wordfrequency.h"
+
+#include <QString>
+
+#include <array>
+#include <map>
+#include <vector>
+
+namespace tolvani::dicbuild {
+
+// One line of the dictionary, before encoding.
+struct DicLine {
+    QString headword;
+    QString code;
+    QString meaning; // romanized meanings, joined with ", "
+    QString example;
+    int sourceOrder = 0; // keeps the source's order among equal headwords
+};
+
+// What was left out on the way from the source's articles to lines.
+struct SourceStats {
+    int articles = 0;
+    int unreadable = 0;       // no header with a category
+    int badHeadword = 0;      // see cleanHeadword
+    int outsideRanges = 0;    // initial X, which the search cannot reach
+    int unknownCategory = 0;
+    int merged = 0;           // same headword and code as an earlier article
+    std::map<QString, int> unknownCategories;
+};
+
+// One line per headword and word-type code, in source order. Articles that
+// repeat a headword and code add their meanings to the first and give it
+// an example if it had none.
+std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, SourceStats &stats);
+
+// How many lines each letter A-Z gets, so that they end exactly where the
+// letter-range table's range for the letter ends (one position before).
+std::array<int, 26> letterQuotas();
+
+// Lines a learner needs most come first: a line with a meaning before one
+// without, single words before phrases and idioms, lines with an example
+// before lines without, function words before the rest, and then the
+// more common word after WordNet. Ties go alphabetically, then by source
+// order (see selectLines), so the choice never depends on anything but the input.
+struct Rank {
+    bool hasMeaning = false;
+    bool singleWord = false;
+    bool hasExample = false;
+    bool functionWord = false;
+    Commonness commonness;
+    friend auto operator<=>(const Rank &, const Rank &) = default;
+};
+Rank rankOf(const DicLine &line, const WordFrequencies &frequencies);
+
+// Fills each letter's quota with its best-ranked lines and returns them
+// grouped by letter and sorted case-insensitively within each; a letter
+// that has fewer lines than its quota is reported in `shortLetters`
+// (letter, lines available) and gets what there is.
+std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFrequencies &frequencies,
+                                 std::vector<std::pair<QChar, int>> &shortLetters);
+
+// The order within a letter: by the lower-cased headword, code point by
+// code point, so that a headword comes before every longer one it begins;
+// equal headwords keep the source's order.
+bool sortsBefore(const DicLine &a, const DicLine &b);
+
+} // namespace tolvani::dicbuild
