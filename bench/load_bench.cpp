@@ -1,0 +1,75 @@
+// Start-up work on a 15,500-line dictionary: reading and splitting the
+// file, and filling the word list.
+
+#include "store/dictionary.h"
+#include "support/sampledictionary.h"
+#include "ui/wordlist.h"
+
+#include <QTemporaryDir>
+
+
+#include <benchmark/benchmark.h>
+
+using namespace tolvani;
+
+namespace {
+
+struct DictionaryFile {
+    QTemporaryDir folder;
+    QString path = dictionaryPathIn(folder.path());
+    DictionaryFile() { testdata::writeFile(path, testdata::makeSampleDictionary().fileText); }
+};
+
+const DictionaryFile &dictionaryFile()
+{
+    static const DictionaryFile file;
+    return file;
+}
+
+Dictionary load()
+{
+    return std::get<Dictionary>(loadDictionary(dictionaryFile().path));
+}
+
+void BM_ReadAndSplit(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Dictionary dictionary = load();
+        benchmark::DoNotOptimize(dictionary.displayWords.size());
+    }
+    state.counters["lines"] = double(load().lines.size());
+}
+BENCHMARK(BM_ReadAndSplit)->Unit(benchmark::kMillisecond);
+
+void BM_FillWordList(benchmark::State &state)
+{
+    const QStringList words = load().displayWords;
+    WordList list;
+    list.resize(152, 212);
+    list.show();
+    for (auto _ : state) {
+        list.setWords(words);
+        list.setSelectedIndex(0);
+        // The view lays its items out on the next turn of the event loop.
+        list.doItemsLayout();
+        benchmark::DoNotOptimize(list.selectedIndex());
+    }
+}
+BENCHMARK(BM_FillWordList)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndFill(benchmark::State &state)
+{
+    WordList list;
+    list.resize(152, 212);
+    list.show();
+    for (auto _ : state) {
+        Dictionary dictionary = load();
+        list.setWords(dictionary.displayWords);
+        list.setSelectedIndex(0);
+        list.doItemsLayout();
+        benchmark::DoNotOptimize(list.selectedIndex());
+    }
+}
+BENCHMARK(BM_LoadAndFill)->Unit(benchmark::kMillisecond);
+
+} // namespace
