@@ -44,11 +44,5 @@ TEST(EncodeDictionary, DropsAndCountsWhatTheCodePageCannotHold)
     EXPECT_EQ(stats.droppedChars.at(0x2192), 1);
 }
 
-TEST(EncodeDictionary, NoLinesNoBytes)
-{
-    WriteStats stats;
-    EXPECT_TRUE(encodeDictionary({}, stats).isEmpty());
-}
-
 } // namespace
 } // namespace tolvani::dicbuild
