@@ -137,6 +137,13 @@ void DicFrm::buildControls()
     stackFrontToBack({Command1, Command2, Command4, Command3, WExample, Text1, WType, WMeaning,
                       List1, Frame1, Label9, Label11, Label4, Label3, Label2, Label1});
 
+    // Screen readers name each box by the caption that labels it on screen.
+    Text1->setAccessibleName(Label1->text());
+    List1->setAccessibleName(Label1->text());
+    WType->setAccessibleName(Label4->text());
+    WMeaning->setAccessibleName(Label2->text());
+    WExample->setAccessibleName(Label3->text());
+
     // A hidden menu, never on a menu bar: it only pops up over the list.
     MFile = new QMenu(QStringLiteral("File"), this);
     MFile->setObjectName(QStringLiteral("MFile"));
