@@ -19,20 +19,26 @@ QString displayWord(QByteArrayView line)
     return word;
 }
 
+Dictionary dictionaryFromBytes(QByteArray bytes)
+{
+    Dictionary dictionary{LineTable(std::move(bytes)), {}};
+    dictionary.displayWords.reserve(dictionary.lines.size());
+    for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
+        dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
+    return dictionary;
+}
+
 std::variant<Dictionary, Error> loadDictionary(const QString &path)
 {
     auto read = readWholeFile(path, QStringLiteral("dictionary file"));
     if (auto *error = std::get_if<Error>(&read))
         return std::move(*error);
 
-    Dictionary dictionary{LineTable(std::move(std::get<QByteArray>(read))), {}};
+    Dictionary dictionary = dictionaryFromBytes(std::move(std::get<QByteArray>(read)));
     if (dictionary.lines.isEmpty()) {
         return Error{Error::PastEndOfFile,
                      QStringLiteral("The dictionary file %1 is empty").arg(path)};
     }
-    dictionary.displayWords.reserve(dictionary.lines.size());
-    for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
-        dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
     return dictionary;
 }
 

@@ -26,6 +26,12 @@ struct Dictionary {
 //   displayWord("no separator")      => "No Separator"
 QString displayWord(QByteArrayView line);
 
+// The lines and display words of a dictionary file's bytes; an empty text
+// gives an empty dictionary. loadDictionary builds through this.
+//   dictionaryFromBytes("apple||n\r\nTV\r\n") => lines {"apple||n", "TV"},
+//                                                words {"Apple", "Tv"}
+Dictionary dictionaryFromBytes(QByteArray bytes);
+
 // Reads the file in one go and builds its display words. A missing,
 // unreadable or empty file is an error that names the path.
 std::variant<Dictionary, Error> loadDictionary(const QString &path);
