@@ -191,7 +191,7 @@ void DicFrm::setTabOrder()
 
 void DicFrm::connectHandlers()
 {
-    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &DicFrm::List1_Click);
+    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DicFrm::List1_Click);
     connect(List1, &WordList::mousePressed, this, &DicFrm::List1_MouseDown);
     connect(Text1, &QLineEdit::textChanged, this, &DicFrm::Text1_Change);
     connect(MCopy, &QAction::triggered, this, &DicFrm::MCopy_Click);

@@ -28,8 +28,10 @@ void WordList::setWords(const QStringList &words)
 
 int WordList::selectedIndex() const
 {
-    const QModelIndex current = currentIndex();
-    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+    // The selection, not the current item: a mouse press moves the current
+    // item before it selects it.
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void WordList::setSelectedIndex(int position)
