@@ -35,6 +35,9 @@ const QByteArray kDictionary = QByteArrayLiteral(
 
 constexpr int kPatienceMs = 5000;
 
+// Set while answerWindow waits for a window that the test expects.
+bool g_answering = false;
+
 template<typename T>
 T *control(QWidget *window, const QString &name)
 {
@@ -108,7 +111,9 @@ bool answerWindow(WindowFinder find, const std::function<void(QWidget *)> &answe
     });
     poll.start();
     watchdog.start();
+    g_answering = true;
     act();
+    g_answering = false;
     return answered;
 }
 
@@ -117,6 +122,17 @@ MainWindowTest::~MainWindowTest() = default;
 
 void MainWindowTest::SetUp()
 {
+    // A window that a step did not expect would block that step for good.
+    m_strayGuard = std::make_unique<QTimer>();
+    m_strayGuard->setInterval(kPatienceMs);
+    QObject::connect(m_strayGuard.get(), &QTimer::timeout, [] {
+        if (g_answering || (!QApplication::activePopupWidget() && !QApplication::activeModalWidget()))
+            return;
+        ADD_FAILURE() << "a window came up that the test did not expect";
+        closeStrays();
+    });
+    m_strayGuard->start();
+
     ASSERT_TRUE(m_folder.isValid());
     const QString path = m_folder.filePath(u"Complete.dic"_s);
     tolvani::testdata::writeFile(path, kDictionary);
@@ -145,6 +161,7 @@ void MainWindowTest::TearDown()
 {
     closeStrays();
     m_window.reset();
+    m_strayGuard.reset();
 }
 
 int MainWindowTest::selectedRow() const

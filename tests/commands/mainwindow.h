@@ -23,6 +23,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPoint;
 class QPushButton;
+class QTimer;
 class QWidget;
 
 // Readable QStrings in failure messages.
@@ -78,6 +79,7 @@ protected:
     void selectRow(int row);         // by a left click, as a user would
 
     QTemporaryDir m_folder;
+    std::unique_ptr<QTimer> m_strayGuard;
     std::unique_ptr<tolvani::DicFrm> m_window;
     QListView *List1 = nullptr;
     QLineEdit *Text1 = nullptr;
