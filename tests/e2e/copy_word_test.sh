@@ -1,4 +1,4 @@
-#!/usr/bin/env bash
+#!/bin/bash
 # In a real X session: type the start of a word into the search box, copy
 # the word through the list's popup menu, read it back from the X clipboard
 # as any other program would, then press "Exit" and expect status 0.
