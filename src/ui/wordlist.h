@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QListView>
+#include "store/dictionary.h"
 
-class QStringListModel;
+#include <QListView>
 
 namespace tolvani {
 
@@ -17,7 +17,9 @@ public:
     explicit WordList(QWidget *parent = nullptr);
 
     void setWords(const QStringList &words);
-    const QStringList &words() const { return m_words; }
+    void setWords(const DisplayWords &words);
+    // Every word as a list, made the first time it is asked for.
+    const QStringList &words() const;
 
     int selectedIndex() const; // -1 when nothing is selected
     void setSelectedIndex(int position);
@@ -32,10 +34,8 @@ protected:
                                                          const QEvent *event) const override;
 
 private:
-    QStringListModel *m_model;
-    // The same list the model holds, shared, so reading an item for the
-    // search costs no copy and no QVariant.
-    QStringList m_words;
+    class Model;
+    Model *m_model;
 };
 
 } // namespace tolvani
