@@ -1,15 +1,23 @@
 // The floor for start-up and memory: a Qt program that only creates the
 // application object and shows an empty window of the main window's
-// client size.
+// client size. Built with TOLVANI_TEXT_FLOOR it also shows one line of
+// text: the least any window with text pays for the font set-up.
 
 #include <QApplication>
 #include <QWidget>
+#ifdef TOLVANI_TEXT_FLOOR
+#include <QLabel>
+#endif
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QWidget window;
     window.setFixedSize(511, 326);
+#ifdef TOLVANI_TEXT_FLOOR
+    auto *label = new QLabel(QStringLiteral("English Words"), &window);
+    label->move(8, 8);
+#endif
     window.show();
     return application.exec();
 }

@@ -1,7 +1,8 @@
 // Start-up time and peak resident memory of Tolvani with its bundled
 // dictionary against a bare Qt window, as whole processes: from fork to the
 // exit that follows the first paint of the main window. Both run
-// alternately on the offscreen platform, then under a private Xvfb.
+// alternately on the offscreen platform, then under a private Xvfb, with
+// the bare window plus one label as a reference.
 //
 //   bench_startup [RUNS]    RUNS of each program per platform (default 15)
 //
@@ -197,33 +198,37 @@ void printRaw(const Probe &probe)
     std::printf("\n");
 }
 
-// Runs both probes alternately, the order swapped every round so that
-// neither always runs on a cache the other has just warmed.
+// Runs the probes in turn, the order rotated every round so that none
+// always runs on a cache another has just warmed. The text window is a
+// reference only: it shows what drawing any text costs over the bare one.
 bool measure(const std::string &platformName, const std::string &platform, const std::string &display,
              const std::string &runtimeDirectory, int runs, int outputFd)
 {
     auto environment = childEnvironment(platform, display, runtimeDirectory);
     Probe bare{"bare window", TOLVANI_BARE_PROBE, {}};
+    Probe text{"+ one label", TOLVANI_TEXT_PROBE, {}};
     Probe program{"tolvani", TOLVANI_PROGRAM_PROBE, {}};
+    Probe *const probes[] = {&bare, &program, &text};
     for (int i = 0; i < kWarmUpRuns; ++i) {
-        launch(bare, environment, outputFd);
-        launch(program, environment, outputFd);
+        for (Probe *probe : probes)
+            launch(*probe, environment, outputFd);
     }
     for (int i = 0; i < runs; ++i) {
-        Probe &first = i % 2 ? program : bare;
-        Probe &second = i % 2 ? bare : program;
-        first.samples.push_back(launch(first, environment, outputFd));
-        second.samples.push_back(launch(second, environment, outputFd));
+        for (int k = 0; k < 3; ++k) {
+            Probe &probe = *probes[(i + k) % 3];
+            probe.samples.push_back(launch(probe, environment, outputFd));
+        }
     }
 
     const Summary floor = summarize(bare.samples);
     const Summary tolvani = summarize(program.samples);
+    const Summary textFloor = summarize(text.samples);
     const double ratio = tolvani.timeMedian / floor.timeMedian;
     const double difference = tolvani.memoryMedian - floor.memoryMedian;
     const bool timeMet = ratio <= kTimeRatioTarget;
     const bool memoryMet = difference <= kMemoryDifferenceTargetMiB;
 
-    std::printf("\n%s, %d runs each, alternately (start-up: fork to exit after the first paint)\n",
+    std::printf("\n%s, %d runs each, in turn (start-up: fork to exit after the first paint)\n",
                 platformName.c_str(), runs);
     std::printf("  %-12s  start-up ms median %7.2f  (min %6.2f, max %6.2f)   "
                 "peak RSS MiB median %6.2f  (min %6.2f, max %6.2f)\n",
@@ -233,6 +238,11 @@ bool measure(const std::string &platformName, const std::string &platform, const
                 "peak RSS MiB median %6.2f  (min %6.2f, max %6.2f)\n",
                 program.name, tolvani.timeMedian, tolvani.timeMin, tolvani.timeMax,
                 tolvani.memoryMedian, tolvani.memoryMin, tolvani.memoryMax);
+    std::printf("  %-12s  start-up ms median %7.2f  (min %6.2f, max %6.2f)   "
+                "peak RSS MiB median %6.2f  (min %6.2f, max %6.2f)   reference: %.3f x, %+.2f MiB\n",
+                text.name, textFloor.timeMedian, textFloor.timeMin, textFloor.timeMax,
+                textFloor.memoryMedian, textFloor.memoryMin, textFloor.memoryMax,
+                textFloor.timeMedian / floor.timeMedian, textFloor.memoryMedian - floor.memoryMedian);
     std::printf("  start-up ratio  %.3f x   (target <= %.2f x: %s)\n", ratio, kTimeRatioTarget,
                 timeMet ? "met" : "MISSED");
     std::printf("  memory difference  %+.2f MiB   (target <= %.0f MiB: %s)\n", difference,
@@ -240,6 +250,7 @@ bool measure(const std::string &platformName, const std::string &platform, const
     std::printf("  raw figures, in launch order:\n");
     printRaw(bare);
     printRaw(program);
+    printRaw(text);
     std::fflush(stdout);
     return timeMet && memoryMet;
 }
