@@ -1,11 +1,13 @@
 # make run   - install what is missing, build, start Tolvani
 # make test  - the same set-up, then the whole test suite, headless
 # make bench - the same set-up, then the benchmarks
+# make sanitize - the whole test suite under AddressSanitizer and UBSan
+# make fuzz  - the dictionary fuzz target for FUZZ_SECONDS (clang, libFuzzer)
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench sanitize fuzz clean
 
 all: build
 
@@ -26,6 +28,40 @@ test: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+# Sanitized builds keep Q_ASSERT on (a debug build) but optimise a little,
+# and stop at the first finding so it fails the test that made it.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+	  -DTOLVANI_BUILD_TESTS=ON -DTOLVANI_BUILD_BENCH=OFF
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
+
+# The fuzzer works on a copy of the seeds (and of earlier crashes) in its
+# build folder, so what it finds never lands in the repository's folders.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+	  -DTOLVANI_BUILD_FUZZ=ON -DTOLVANI_BUILD_TESTS=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target dictionary_fuzzer
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+	cp fuzz/seeds/* $(FUZZ_DIR)/corpus/
+	find fuzz/regressions -type f -exec cp {} $(FUZZ_DIR)/corpus/ \;
+	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  $(FUZZ_DIR)/fuzz/dictionary_fuzzer $(FUZZ_DIR)/corpus -max_total_time=$(FUZZ_SECONDS) \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/artifacts/
 
 clean:
 	rm -rf $(BUILD_DIR)
