@@ -19,38 +19,13 @@ QString displayWord(QByteArrayView line)
     return word;
 }
 
-DisplayWords::DisplayWords(LineTable lines)
-    : m_lines(std::move(lines))
-{
-}
-
-DisplayWords::DisplayWords(QStringList words)
-    : m_list(std::move(words))
-{
-}
-
-QString DisplayWords::at(qsizetype index) const
-{
-    return m_list ? m_list->at(index) : displayWord(m_lines.lineBytes(index));
-}
-
-const QStringList &DisplayWords::list() const
-{
-    if (!m_list) {
-        QStringList words;
-        words.reserve(m_lines.size());
-        for (qsizetype i = 0; i < m_lines.size(); ++i)
-            words.append(displayWord(m_lines.lineBytes(i)));
-        m_list = std::move(words);
-    }
-    return *m_list;
-}
-
 Dictionary dictionaryFromBytes(QByteArray bytes)
 {
-    LineTable lines(std::move(bytes));
-    DisplayWords words(lines); // shares the text, copies nothing
-    return Dictionary{std::move(lines), std::move(words)};
+    Dictionary dictionary{LineTable(std::move(bytes)), {}};
+    dictionary.displayWords.reserve(dictionary.lines.size());
+    for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
+        dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
+    return dictionary;
 }
 
 std::variant<Dictionary, Error> loadDictionary(const QString &path)

@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-#include <optional>
 #include <variant>
 
 namespace tolvani {
@@ -14,46 +13,18 @@ namespace tolvani {
 //   dictionaryPathIn(u"/opt/tolvani") => "/opt/tolvani/Complete.dic"
 QString dictionaryPathIn(QStringView folder);
 
+// The dictionary as the window works on it: every line of the file, and
+// the display word of each line at the same position.
+struct Dictionary {
+    LineTable lines;
+    QStringList displayWords;
+};
+
 // The proper-cased headword of a line: the text before its first "||".
 //   displayWord("ice cream||n||...") => "Ice Cream"
 //   displayWord("TV||n")             => "Tv"
 //   displayWord("no separator")      => "No Separator"
 QString displayWord(QByteArrayView line);
-
-// The display word of every line, made from the line when asked for. The
-// window shows a screenful of words long before anything reads them all,
-// so start-up builds no string per line; the whole list is made once, the
-// first time it is read as a list (the search does).
-class DisplayWords
-{
-public:
-    DisplayWords() = default;
-    explicit DisplayWords(LineTable lines);
-    explicit DisplayWords(QStringList words);
-
-    qsizetype size() const { return m_list ? m_list->size() : m_lines.size(); }
-    bool isEmpty() const { return size() == 0; }
-    QString at(qsizetype index) const;
-    QString operator[](qsizetype index) const { return at(index); }
-
-    const QStringList &list() const;
-    operator const QStringList &() const { return list(); }
-    friend bool operator==(const DisplayWords &words, const QStringList &list)
-    {
-        return words.list() == list;
-    }
-
-private:
-    LineTable m_lines;
-    mutable std::optional<QStringList> m_list;
-};
-
-// The dictionary as the window works on it: every line of the file, and
-// the display word of each line at the same position.
-struct Dictionary {
-    LineTable lines;
-    DisplayWords displayWords;
-};
 
 // The lines and display words of a dictionary file's bytes; an empty text
 // gives an empty dictionary. loadDictionary builds through this.

@@ -1,56 +1,13 @@
 #include "wordlist.h"
 
-#include <QAbstractListModel>
 #include <QMouseEvent>
+#include <QStringListModel>
 
 namespace tolvani {
 
-// The words as the view reads them: a row's word is made when the view
-// draws that row, so filling the list makes no string per word.
-class WordList::Model final : public QAbstractListModel
-{
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    const DisplayWords &words() const { return m_words; }
-
-    void setWords(DisplayWords words)
-    {
-        beginResetModel();
-        m_words = std::move(words);
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(m_words.size());
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= m_words.size()
-            || (role != Qt::DisplayRole && role != Qt::EditRole)) {
-            return {};
-        }
-        return m_words.at(index.row());
-    }
-
-    // The flags of a string-list model, which the list had before.
-    Qt::ItemFlags flags(const QModelIndex &index) const override
-    {
-        if (!index.isValid())
-            return QAbstractListModel::flags(index) | Qt::ItemIsDropEnabled;
-        return QAbstractListModel::flags(index) | Qt::ItemIsEditable | Qt::ItemIsDragEnabled
-                | Qt::ItemIsDropEnabled;
-    }
-
-private:
-    DisplayWords m_words;
-};
-
 WordList::WordList(QWidget *parent)
     : QListView(parent)
-    , m_model(new Model(this))
+    , m_model(new QStringListModel(this))
 {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -65,17 +22,8 @@ WordList::WordList(QWidget *parent)
 
 void WordList::setWords(const QStringList &words)
 {
-    m_model->setWords(DisplayWords(words));
-}
-
-void WordList::setWords(const DisplayWords &words)
-{
-    m_model->setWords(words);
-}
-
-const QStringList &WordList::words() const
-{
-    return m_model->words().list();
+    m_words = words;
+    m_model->setStringList(words);
 }
 
 int WordList::selectedIndex() const
@@ -94,7 +42,7 @@ void WordList::setSelectedIndex(int position)
 QString WordList::selectedText() const
 {
     const int position = selectedIndex();
-    return position >= 0 ? m_model->words().at(position) : QString();
+    return position >= 0 ? m_words.at(position) : QString();
 }
 
 void WordList::mousePressEvent(QMouseEvent *event)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/dictionary.h"
-
 #include <QListView>
+
+class QStringListModel;
 
 namespace tolvani {
 
@@ -17,9 +17,7 @@ public:
     explicit WordList(QWidget *parent = nullptr);
 
     void setWords(const QStringList &words);
-    void setWords(const DisplayWords &words);
-    // Every word as a list, made the first time it is asked for.
-    const QStringList &words() const;
+    const QStringList &words() const { return m_words; }
 
     int selectedIndex() const; // -1 when nothing is selected
     void setSelectedIndex(int position);
@@ -34,8 +32,10 @@ protected:
                                                          const QEvent *event) const override;
 
 private:
-    class Model;
-    Model *m_model;
+    QStringListModel *m_model;
+    // The same list the model holds, shared, so reading an item for the
+    // search costs no copy and no QVariant.
+    QStringList m_words;
 };
 
 } // namespace tolvani
