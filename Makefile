@@ -58,7 +58,7 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target dictionary_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 	cp fuzz/seeds/* $(FUZZ_DIR)/corpus/
-	find fuzz/regressions -type f -exec cp {} $(FUZZ_DIR)/corpus/ \;
+	[ ! -d fuzz/regressions ] || find fuzz/regressions -type f -exec cp {} $(FUZZ_DIR)/corpus/ \;
 	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  $(FUZZ_DIR)/fuzz/dictionary_fuzzer $(FUZZ_DIR)/corpus -max_total_time=$(FUZZ_SECONDS) \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/artifacts/
