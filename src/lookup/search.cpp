@@ -1,5 +1,7 @@
 #include "search.h"
 
+#include <algorithm>
+
 namespace tolvani {
 namespace {
 
@@ -44,12 +46,14 @@ bool startsWithIgnoringCase(QStringView item, QStringView text, QStringView lowe
 
 int findByPrefix(const QStringList &items, int first, int last, QStringView text)
 {
+    // Positions outside the list read as empty items, which no text matches,
+    // so only the part of the range inside the list is read.
+    if (text.isEmpty())
+        return -1;
     const QString loweredText = text.toString().toLower();
-    for (int position = first; position <= last; ++position) {
-        const QStringView item = position >= 0 && position < items.size()
-                ? QStringView(items[position])
-                : QStringView();
-        if (startsWithIgnoringCase(item, text, loweredText))
+    const int end = int(std::min<qsizetype>(last, items.size() - 1));
+    for (int position = std::max(first, 0); position <= end; ++position) {
+        if (startsWithIgnoringCase(items[position], text, loweredText))
             return position;
     }
     return -1;

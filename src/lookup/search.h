@@ -15,7 +15,8 @@ bool startsWithIgnoringCase(QStringView item, QStringView text, QStringView lowe
 
 // The first position from `first` to `last`, both inclusive, whose item
 // starts with `text` ignoring case, or -1. A position outside the list
-// reads as an empty item, which matches no text.
+// reads as an empty item, which matches no text; an empty text matches
+// nothing either.
 //   findByPrefix({"Ant", "Apple", "Apply"}, 0, 3, u"APP") => 1
 int findByPrefix(const QStringList &items, int first, int last, QStringView text);
 

@@ -3,6 +3,7 @@
 #include "store/dictionary.h"
 #include "store/letterranges.h"
 
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,14 @@ TEST(FindByPrefix, positionsPastTheEndReadAsEmptyAndMatchNothing)
     EXPECT_EQ(findByPrefix(kWords, 6, 15500, u"zebra"), -1);
     EXPECT_EQ(findByPrefix(kWords, 6, 15500, u"iceb"), 7);
     EXPECT_EQ(findByPrefix({}, 0, 0, u"a"), -1);
+    EXPECT_EQ(findByPrefix(kWords, -5, 0, u"ant"), 0);
+    EXPECT_EQ(findByPrefix(kWords, 0, std::numeric_limits<int>::max(), u"zebra"), -1);
+}
+
+TEST(FindByPrefix, emptyTextMatchesNothing)
+{
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u""), -1);
+    EXPECT_EQ(findByPrefix(kWords, -3, 20, u""), -1);
 }
 
 // The scan lowers the item as it reads it; it must agree with lowering
