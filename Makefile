@@ -46,8 +46,12 @@ sanitize: deps
 
 # The fuzzer works on a copy of the seeds (and of earlier crashes) in its
 # build folder, so what it finds never lands in the repository's folders.
+# The bundled dictionary joins them as the one full-size seed.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
+# Room for the bundled dictionary (1.2 MB, a seed) and for lines far past
+# the loader's line limit.
+FUZZ_MAX_LEN ?= 4194304
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 fuzz: deps
@@ -58,9 +62,11 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target dictionary_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 	cp fuzz/seeds/* $(FUZZ_DIR)/corpus/
+	cp data/Complete.dic $(FUZZ_DIR)/corpus/bundled.dic
 	[ ! -d fuzz/regressions ] || find fuzz/regressions -type f -exec cp {} $(FUZZ_DIR)/corpus/ \;
 	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  $(FUZZ_DIR)/fuzz/dictionary_fuzzer $(FUZZ_DIR)/corpus -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=$(FUZZ_MAX_LEN) \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/artifacts/
 
 clean:

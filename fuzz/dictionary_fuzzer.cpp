@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <variant>
 
 using namespace tolvani;
 
@@ -202,7 +203,18 @@ int positionFrom(QByteArrayView bytes, qsizetype at)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
-    const Dictionary dictionary = dictionaryFromBytes(input.toByteArray());
+    auto built = dictionaryFromBytes(input.toByteArray(), QStringLiteral("Complete.dic"));
+    if (std::holds_alternative<Error>(built)) {
+        // Refused only when empty or when a line is over the limit.
+        const LineTable lines(input.toByteArray());
+        checkLines(input, lines);
+        bool tooLong = false;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            tooLong = tooLong || lines.lineBytes(i).size() > kDictionaryLineLimit;
+        REQUIRE(lines.isEmpty() || tooLong);
+        return 0;
+    }
+    const Dictionary dictionary = std::get<Dictionary>(std::move(built));
     const LineTable &lines = dictionary.lines;
     const QStringList &words = dictionary.displayWords;
 
@@ -210,6 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     REQUIRE(words.size() == lines.size());
 
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        REQUIRE(lines.lineBytes(i).size() <= kDictionaryLineLimit);
         const QString line = lines.line(i);
         const QStringList fields = splitFields(line);
         checkFields(line, fields);

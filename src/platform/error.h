@@ -9,9 +9,13 @@ namespace tolvani {
 // is seen; the description names what failed and why.
 struct Error {
     enum Number : int {
+        OutOfMemory = 7,
+        OutOfStringSpace = 14, // a file too large to take in whole
         FileNotFound = 53,
-        PastEndOfFile = 62,
-        FileAccess = 75,
+        DeviceIO = 57,         // a file that changed while it was read
+        BadRecordLength = 59,  // a line too long to be an entry
+        PastEndOfFile = 62,    // an empty file
+        FileAccess = 75,       // unreadable, or not a regular file
     };
 
     int number = 0;

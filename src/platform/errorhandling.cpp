@@ -1,11 +1,11 @@
 #include "errorhandling.h"
 
-
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 namespace tolvani {
 
@@ -22,6 +22,11 @@ void failWith(const Error &error)
     std::exit(kFailureExitStatus);
 }
 
+Error outOfMemory()
+{
+    return Error{Error::OutOfMemory, QStringLiteral("Out of memory")};
+}
+
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
@@ -31,6 +36,8 @@ bool Application::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc &) {
+        failWith(outOfMemory());
     } catch (const std::exception &exception) {
         failWith(Error{0, QString::fromLocal8Bit(exception.what())});
     } catch (...) {

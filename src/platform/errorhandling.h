@@ -13,9 +13,12 @@ inline constexpr int kFailureExitStatus = 1;
 // failure status. Never returns.
 [[noreturn]] void failWith(const Error &error);
 
-// The application object. An exception that escapes an event handler is
-// treated like any other unhandled error instead of tearing the program
-// down without a word.
+// Error 7, for memory that ran out where nothing more is known.
+Error outOfMemory();
+
+// The application object. An exception that escapes an event handler,
+// std::bad_alloc included, is treated like any other unhandled error
+// instead of tearing the program down without a word.
 class Application final : public QApplication
 {
 public:

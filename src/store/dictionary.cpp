@@ -4,6 +4,8 @@
 #include "platform/files.h"
 #include "platform/strings.h"
 
+#include <new>
+
 namespace tolvani {
 
 QString dictionaryPathIn(QStringView folder)
@@ -19,9 +21,23 @@ QString displayWord(QByteArrayView line)
     return word;
 }
 
-Dictionary dictionaryFromBytes(QByteArray bytes)
+std::variant<Dictionary, Error> dictionaryFromBytes(QByteArray bytes, const QString &path)
 {
     Dictionary dictionary{LineTable(std::move(bytes)), {}};
+    if (dictionary.lines.isEmpty())
+        return Error{Error::PastEndOfFile, QStringLiteral("The dictionary file %1 is empty").arg(path)};
+    // Checked before any display word is made, so a huge line costs no more.
+    const qsizetype tooLong = dictionary.lines.firstLineLongerThan(kDictionaryLineLimit);
+    if (tooLong >= 0) {
+        return Error{Error::BadRecordLength,
+                     QStringLiteral("Line %1 of the dictionary file %2 is %3 bytes long, "
+                                    "more than the limit of %4 bytes")
+                             .arg(tooLong + 1)
+                             .arg(path)
+                             .arg(dictionary.lines.lineBytes(tooLong).size())
+                             .arg(kDictionaryLineLimit)};
+    }
+
     dictionary.displayWords.reserve(dictionary.lines.size());
     for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
         dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
@@ -30,16 +46,17 @@ Dictionary dictionaryFromBytes(QByteArray bytes)
 
 std::variant<Dictionary, Error> loadDictionary(const QString &path)
 {
-    auto read = readWholeFile(path, QStringLiteral("dictionary file"));
-    if (auto *error = std::get_if<Error>(&read))
-        return std::move(*error);
-
-    Dictionary dictionary = dictionaryFromBytes(std::move(std::get<QByteArray>(read)));
-    if (dictionary.lines.isEmpty()) {
-        return Error{Error::PastEndOfFile,
-                     QStringLiteral("The dictionary file %1 is empty").arg(path)};
+    // Running out of memory is reported like any other failure to load,
+    // never left to abort the program.
+    try {
+        auto read = readWholeFile(path, QStringLiteral("dictionary file"), kDictionaryFileLimit);
+        if (auto *error = std::get_if<Error>(&read))
+            return std::move(*error);
+        return dictionaryFromBytes(std::move(std::get<QByteArray>(read)), path);
+    } catch (const std::bad_alloc &) {
+        return Error{Error::OutOfMemory,
+                     QStringLiteral("Out of memory while loading the dictionary file %1").arg(path)};
     }
-    return dictionary;
 }
 
 } // namespace tolvani

@@ -26,14 +26,24 @@ struct Dictionary {
 //   displayWord("no separator")      => "No Separator"
 QString displayWord(QByteArrayView line);
 
-// The lines and display words of a dictionary file's bytes; an empty text
-// gives an empty dictionary. loadDictionary builds through this.
+// Limits far above any real dictionary (the bundled one is about 1.2 MB,
+// its longest line a few hundred bytes) that keep a hostile file from
+// taking all memory or stalling every redraw of the window.
+inline constexpr qint64 kDictionaryFileLimit = 64 * 1024 * 1024;
+inline constexpr qsizetype kDictionaryLineLimit = 64 * 1024;
+
+// The lines and display words of a dictionary file's bytes, or the error
+// that refuses them, naming `path`: an empty text, or a line longer than
+// kDictionaryLineLimit (a dictionary is refused whole, never shown cut).
+// loadDictionary builds through this.
 //   dictionaryFromBytes("apple||n\r\nTV\r\n") => lines {"apple||n", "TV"},
 //                                                words {"Apple", "Tv"}
-Dictionary dictionaryFromBytes(QByteArray bytes);
+std::variant<Dictionary, Error> dictionaryFromBytes(QByteArray bytes, const QString &path);
 
 // Reads the file in one go and builds its display words. A missing,
-// unreadable or empty file is an error that names the path.
+// unreadable, empty or oversized file, anything but a regular file, a
+// line over the limit, and running out of memory are each an error that
+// names the path.
 std::variant<Dictionary, Error> loadDictionary(const QString &path);
 
 } // namespace tolvani

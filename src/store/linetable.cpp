@@ -53,6 +53,16 @@ QByteArrayView LineTable::lineBytes(qsizetype index) const
     return QByteArrayView(data + start, end - start);
 }
 
+qsizetype LineTable::firstLineLongerThan(qsizetype limit) const
+{
+    for (qsizetype i = 0; i < size(); ++i) {
+        // A span holds its line break too, so only a long one needs a closer look.
+        if (m_starts[i + 1] - m_starts[i] > limit && lineBytes(i).size() > limit)
+            return i;
+    }
+    return -1;
+}
+
 QString LineTable::line(qsizetype index) const
 {
     return decodeWindows1252(lineBytes(index));

@@ -29,6 +29,9 @@ public:
     QByteArrayView lineBytes(qsizetype index) const;
     QString line(qsizetype index) const; // decoded from Windows-1252
 
+    // The index of the first line of more than `limit` bytes, or -1.
+    qsizetype firstLineLongerThan(qsizetype limit) const;
+
 private:
     QByteArray m_text;
     // Start of every line, then one past the end of the text: line i spans

@@ -6,6 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include <sys/stat.h>
+
 using namespace tolvani;
 using namespace Qt::StringLiterals;
 
@@ -26,14 +33,24 @@ protected:
         return std::get<Dictionary>(std::move(loaded));
     }
 
+    // Loads on a thread of its own, so a load that blocks (in open() on a
+    // named pipe, say) fails the test instead of hanging the suite; such a
+    // thread is left behind, blocked, and ends with the process.
     Error loadError()
     {
-        auto loaded = loadDictionary(path());
-        if (!std::holds_alternative<Error>(loaded)) {
+        auto result = std::make_shared<std::promise<std::variant<Dictionary, Error>>>();
+        auto loaded = result->get_future();
+        std::thread([result, path = path()] { result->set_value(loadDictionary(path)); }).detach();
+        if (loaded.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ADD_FAILURE() << "the load did not end";
+            return {};
+        }
+        auto outcome = loaded.get();
+        if (!std::holds_alternative<Error>(outcome)) {
             ADD_FAILURE() << "the file loaded";
             return {};
         }
-        return std::get<Error>(loaded);
+        return std::get<Error>(std::move(outcome));
     }
 
     QString path() const { return dictionaryPathIn(m_folder.path()); }
@@ -170,6 +187,86 @@ TEST_F(LoadDictionary, load_unreadableFile_reportsPath)
     EXPECT_EQ(error.description,
               u"Cannot open the dictionary file "_s + path() + u": Permission denied"_s);
 }
+
+TEST_F(LoadDictionary, load_linesAndFileAtTheirLimits_areRead)
+{
+    const QByteArray longest(kDictionaryLineLimit, 'x');
+    const Dictionary dictionary = load("apple||n\r\n" + longest + "\r\nbat||n");
+    ASSERT_EQ(dictionary.lines.size(), 3);
+    EXPECT_EQ(dictionary.lines.lineBytes(1), longest);
+
+    // A file of exactly the size limit is read, and refused only for its
+    // one line of NULs.
+    QFile file(path());
+    ASSERT_TRUE(file.resize(kDictionaryFileLimit));
+    EXPECT_EQ(loadError().number, Error::BadRecordLength);
+}
+
+// What a hostile user may put in place of the dictionary, and the report
+// that refuses it, at once and before anything blocks.
+struct HostileFile {
+    const char *name;
+    bool (*make)(const QString &path);
+    int number;
+    QString (*description)(const QString &path);
+};
+
+class LoadHostileFile : public LoadDictionary, public ::testing::WithParamInterface<HostileFile>
+{
+};
+
+const HostileFile kHostileFiles[] = {
+    {"namedPipeWithoutWriter",
+     [](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+     Error::FileAccess,
+     [](const QString &path) {
+         return u"Cannot open the dictionary file "_s + path + u": Is a named pipe, not a regular file"_s;
+     }},
+    {"symlinkToDevZero",
+     [](const QString &path) { return QFile::link(u"/dev/zero"_s, path); },
+     Error::FileAccess,
+     [](const QString &path) {
+         return u"Cannot open the dictionary file "_s + path + u": Is a character device, not a regular file"_s;
+     }},
+    {"sparseFileOverTheSizeLimit",
+     [](const QString &path) {
+         QFile file(path);
+         return file.open(QIODevice::WriteOnly) && file.resize(kDictionaryFileLimit + 1);
+     },
+     Error::OutOfStringSpace,
+     [](const QString &path) {
+         return u"The dictionary file "_s + path + u" is 67108865 bytes long, more than the limit of 67108864 bytes"_s;
+     }},
+    {"lineOverTheLengthLimit",
+     [](const QString &path) {
+         testdata::writeFile(path, "apple||n\r\nbat||n||" + QByteArray(kDictionaryLineLimit - 7, 'm') + "\r\n");
+         return true;
+     },
+     Error::BadRecordLength,
+     [](const QString &path) {
+         return u"Line 2 of the dictionary file "_s + path + u" is 65537 bytes long, more than the limit of 65536 bytes"_s;
+     }},
+    // A kernel file says it is empty yet has text: what is read then is
+    // not what the size said, as when a file grows during the read.
+    {"fileHoldingMoreThanItsSize",
+     [](const QString &path) { return QFile::link(u"/proc/self/status"_s, path); },
+     Error::DeviceIO,
+     [](const QString &path) {
+         return u"The dictionary file "_s + path + u" changed while it was read (0 bytes expected)"_s;
+     }},
+};
+
+TEST_P(LoadHostileFile, load_isRefusedWithItsReport)
+{
+    const HostileFile &hostile = GetParam();
+    ASSERT_TRUE(hostile.make(path()));
+    const Error error = loadError();
+    EXPECT_EQ(error.number, hostile.number);
+    EXPECT_EQ(error.description, hostile.description(path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(, LoadHostileFile, ::testing::ValuesIn(kHostileFiles),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DictionaryPath, isTheFileInTheFolder)
 {
