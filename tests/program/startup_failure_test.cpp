@@ -6,6 +6,7 @@
 #include "ui/dicfrm.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvani;
 using namespace Qt::StringLiterals;
@@ -48,6 +52,27 @@ TEST(StartupFailure, missingDictionary_reportsAndExitsWithFailure)
             ::testing::ExitedWithCode(1),
             "Error 53: Cannot open the dictionary file .*/Complete.dic: No such file or directory\n"
             ".*box says: Error 53: Cannot open the dictionary file .*/Complete.dic: No such file or directory");
+}
+
+TEST(StartupFailure, namedPipeAsDictionary_reportsWithoutWaitingAndExitsWithFailure)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir folder;
+    const QString path = dictionaryPathIn(folder.path());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EXIT(
+            {
+                // A start-up that waits on the pipe is ended by the alarm,
+                // which fails the test rather than hanging it.
+                ::alarm(10);
+                answerTheErrorBox();
+                DicFrm window(path);
+                std::fprintf(stderr, "the window was built\n");
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(1),
+            "Error 75: Cannot open the dictionary file .*/Complete.dic: Is a named pipe, not a regular file\n"
+            ".*box says: Error 75: ");
 }
 
 } // namespace
