@@ -9,11 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace tolvani {
 
 namespace {
 
-// Why a file that opened is still not one to read whole.
+// Why a file of this type is not read.
 QString notARegularFile(mode_t mode)
 {
     if (S_ISDIR(mode))
@@ -40,34 +42,36 @@ QString programDirectory()
 std::variant<QByteArray, Error> readWholeFile(const QString &path, const QString &what,
                                               qint64 sizeLimit)
 {
-    // Non-blocking, so a named pipe without a writer opens at once and is
-    // refused below instead of holding the program in open(). The type is
-    // taken from the open descriptor, so a swap of the path after the
-    // check cannot slip a pipe or a device in.
-    const int descriptor = ::open(QFile::encodeName(path).constData(),
-                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const auto cannot = [&](QLatin1StringView verb, int number, const QString &reason) {
+        return Error{number, QStringLiteral("Cannot %1 the %2 %3: %4").arg(verb, what, path, reason)};
+    };
+    const QByteArray name = QFile::encodeName(path);
+
+    // A pipe or a device is refused before it is opened: opening one may
+    // block, or act on the device.
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return cannot("open"_L1, Error::FileAccess, notARegularFile(status.st_mode));
+
+    // Opened without blocking and checked again on the descriptor, so a
+    // pipe put in place of the file after the check is refused as well,
+    // never waited on.
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
         const int reason = errno;
-        return Error{reason == ENOENT || reason == ENOTDIR ? Error::FileNotFound : Error::FileAccess,
-                     QStringLiteral("Cannot open the %1 %2: %3").arg(what, path, qt_error_string(reason))};
+        const bool missing = reason == ENOENT || reason == ENOTDIR;
+        return cannot("open"_L1, missing ? Error::FileNotFound : Error::FileAccess, qt_error_string(reason));
     }
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                   QFileDevice::AutoCloseHandle)) {
+    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return Error{Error::FileAccess,
-                     QStringLiteral("Cannot open the %1 %2: %3").arg(what, path, file.errorString())};
+        return cannot("open"_L1, Error::FileAccess, file.errorString());
     }
+    if (::fstat(descriptor, &status) != 0)
+        return cannot("open"_L1, Error::FileAccess, qt_error_string(errno));
+    if (!S_ISREG(status.st_mode))
+        return cannot("open"_L1, Error::FileAccess, notARegularFile(status.st_mode));
 
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0) {
-        return Error{Error::FileAccess,
-                     QStringLiteral("Cannot open the %1 %2: %3").arg(what, path, qt_error_string(errno))};
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return Error{Error::FileAccess,
-                     QStringLiteral("Cannot open the %1 %2: %3").arg(what, path, notARegularFile(status.st_mode))};
-    }
     const qint64 size = status.st_size;
     if (size > sizeLimit) {
         return Error{Error::OutOfStringSpace,
@@ -76,17 +80,15 @@ std::variant<QByteArray, Error> readWholeFile(const QString &path, const QString
                              .arg(size)
                              .arg(sizeLimit)};
     }
-
     QByteArray bytes(size, Qt::Uninitialized);
     const qint64 read = file.read(bytes.data(), size);
-    if (read < 0 || file.error() != QFileDevice::NoError) {
-        return Error{Error::FileAccess,
-                     QStringLiteral("Cannot read the %1 %2: %3").arg(what, path, file.errorString())};
-    }
-    // Fewer bytes than the size said, or more after them: the file changed
-    // while it was read, and what was read is no file that ever existed.
     char beyond = 0;
-    if (read != size || file.read(&beyond, 1) != 0) {
+    const qint64 readBeyond = read < 0 ? 0 : file.read(&beyond, 1);
+    if (read < 0 || readBeyond < 0)
+        return cannot("read"_L1, Error::FileAccess, file.errorString());
+    // Fewer bytes than the size said, or more after them: the file changed
+    // while it was read, and what was read may be no version of it at all.
+    if (read != size || readBeyond != 0) {
         return Error{Error::DeviceIO,
                      QStringLiteral("The %1 %2 changed while it was read (%3 bytes expected)")
                              .arg(what, path)
