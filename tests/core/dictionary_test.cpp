@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <future>
 #include <memory>
 #include <thread>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvani;
 using namespace Qt::StringLiterals;
@@ -202,13 +205,40 @@ TEST_F(LoadDictionary, load_linesAndFileAtTheirLimits_areRead)
     EXPECT_EQ(loadError().number, Error::BadRecordLength);
 }
 
+// Loads under a cap of address space far below the file's size, and
+// prints the report; the process must end normally.
+[[noreturn]] void loadUnderMemoryCap(const QString &path)
+{
+    QFile usage(u"/proc/self/statm"_s);
+    const rlim_t pages = usage.open(QIODevice::ReadOnly) ? usage.readAll().split(' ').first().toULongLong() : 0;
+    const rlimit cap{pages * ::sysconf(_SC_PAGESIZE) + 16 * 1024 * 1024, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_AS, &cap);
+    const auto loaded = loadDictionary(path);
+    if (const auto *error = std::get_if<Error>(&loaded))
+        std::fprintf(stderr, "%s\n", qPrintable(error->report()));
+    std::_Exit(0);
+}
+
+TEST_F(LoadDictionary, load_outOfMemory_reportsInsteadOfAborting)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer ends the process on a failed allocation";
+#endif
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kDictionaryFileLimit));
+    file.close();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(loadUnderMemoryCap(path()), ::testing::ExitedWithCode(0),
+                "Error 7: Out of memory while loading the dictionary file .*/Complete.dic\n");
+}
+
 // What a hostile user may put in place of the dictionary, and the report
-// that refuses it, at once and before anything blocks.
+// (%1 the path) that refuses it at once, before anything blocks.
 struct HostileFile {
     const char *name;
     bool (*make)(const QString &path);
     int number;
-    QString (*description)(const QString &path);
+    const char16_t *description;
 };
 
 class LoadHostileFile : public LoadDictionary, public ::testing::WithParamInterface<HostileFile>
@@ -218,42 +248,27 @@ class LoadHostileFile : public LoadDictionary, public ::testing::WithParamInterf
 const HostileFile kHostileFiles[] = {
     {"namedPipeWithoutWriter",
      [](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
-     Error::FileAccess,
-     [](const QString &path) {
-         return u"Cannot open the dictionary file "_s + path + u": Is a named pipe, not a regular file"_s;
-     }},
-    {"symlinkToDevZero",
-     [](const QString &path) { return QFile::link(u"/dev/zero"_s, path); },
-     Error::FileAccess,
-     [](const QString &path) {
-         return u"Cannot open the dictionary file "_s + path + u": Is a character device, not a regular file"_s;
-     }},
+     Error::FileAccess, u"Cannot open the dictionary file %1: Is a named pipe, not a regular file"},
+    {"symlinkToDevZero", [](const QString &path) { return QFile::link(u"/dev/zero"_s, path); },
+     Error::FileAccess, u"Cannot open the dictionary file %1: Is a character device, not a regular file"},
     {"sparseFileOverTheSizeLimit",
      [](const QString &path) {
          QFile file(path);
          return file.open(QIODevice::WriteOnly) && file.resize(kDictionaryFileLimit + 1);
      },
      Error::OutOfStringSpace,
-     [](const QString &path) {
-         return u"The dictionary file "_s + path + u" is 67108865 bytes long, more than the limit of 67108864 bytes"_s;
-     }},
+     u"The dictionary file %1 is 67108865 bytes long, more than the limit of 67108864 bytes"},
     {"lineOverTheLengthLimit",
      [](const QString &path) {
          testdata::writeFile(path, "apple||n\r\nbat||n||" + QByteArray(kDictionaryLineLimit - 7, 'm') + "\r\n");
          return true;
      },
      Error::BadRecordLength,
-     [](const QString &path) {
-         return u"Line 2 of the dictionary file "_s + path + u" is 65537 bytes long, more than the limit of 65536 bytes"_s;
-     }},
-    // A kernel file says it is empty yet has text: what is read then is
-    // not what the size said, as when a file grows during the read.
-    {"fileHoldingMoreThanItsSize",
-     [](const QString &path) { return QFile::link(u"/proc/self/status"_s, path); },
-     Error::DeviceIO,
-     [](const QString &path) {
-         return u"The dictionary file "_s + path + u" changed while it was read (0 bytes expected)"_s;
-     }},
+     u"Line 2 of the dictionary file %1 is 65537 bytes long, more than the limit of 65536 bytes"},
+    // A kernel file says it is empty yet has text: what is read is not
+    // what the size said, as when a file grows during the read.
+    {"fileHoldingMoreThanItsSize", [](const QString &path) { return QFile::link(u"/proc/self/status"_s, path); },
+     Error::DeviceIO, u"The dictionary file %1 changed while it was read (0 bytes expected)"},
 };
 
 TEST_P(LoadHostileFile, load_isRefusedWithItsReport)
@@ -262,7 +277,7 @@ TEST_P(LoadHostileFile, load_isRefusedWithItsReport)
     ASSERT_TRUE(hostile.make(path()));
     const Error error = loadError();
     EXPECT_EQ(error.number, hostile.number);
-    EXPECT_EQ(error.description, hostile.description(path()));
+    EXPECT_EQ(error.description, QString::fromUtf16(hostile.description).arg(path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(, LoadHostileFile, ::testing::ValuesIn(kHostileFiles),
