@@ -46,7 +46,8 @@ sanitize: deps
 
 # The fuzzer works on a copy of the seeds (and of earlier crashes) in its
 # build folder, so what it finds never lands in the repository's folders.
-# The bundled dictionary joins them as the one full-size seed.
+# The bundled dictionary joins them as the one full-size seed, and a line
+# one byte over the loader's limit as a seed on the edge of refusal.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 # Room for the bundled dictionary (1.2 MB, a seed) and for lines far past
@@ -63,6 +64,7 @@ fuzz: deps
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 	cp fuzz/seeds/* $(FUZZ_DIR)/corpus/
 	cp data/Complete.dic $(FUZZ_DIR)/corpus/bundled.dic
+	head -c 65537 /dev/zero | tr '\0' m > $(FUZZ_DIR)/corpus/line-over-the-limit.dic
 	[ ! -d fuzz/regressions ] || find fuzz/regressions -type f -exec cp {} $(FUZZ_DIR)/corpus/ \;
 	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  $(FUZZ_DIR)/fuzz/dictionary_fuzzer $(FUZZ_DIR)/corpus -max_total_time=$(FUZZ_SECONDS) \
