@@ -1,16 +1,19 @@
 #!/bin/bash
-# In a real X session: type the start of a word into the search box, copy
-# the word through the list's popup menu, read it back from the X clipboard
-# as any other program would, then press "Exit" and expect status 0.
+# In a real X session: the window carries its icon and the window class
+# that the desktop entry names; type the start of a word into the search
+# box, copy the word through the list's popup menu, read it back from the X
+# clipboard as any other program would, then press "Exit" and expect
+# status 0.
 #
-#   copy_word_test.sh PROGRAM
+#   copy_word_test.sh PROGRAM DESKTOP_FILE
 #
 # Exit status 77 when the X tools it needs are missing (the test is skipped).
 set -euo pipefail
 
-program=${1:?usage: copy_word_test.sh PROGRAM}
+program=${1:?usage: copy_word_test.sh PROGRAM DESKTOP_FILE}
+desktop_file=${2:?usage: copy_word_test.sh PROGRAM DESKTOP_FILE}
 
-for tool in Xvfb xdotool xclip; do
+for tool in Xvfb xdotool xclip xprop; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed"
         exit 77
@@ -90,6 +93,15 @@ program_pid=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tolvani$' | head -n 1) || true
 [[ -n $window ]] || fail "the main window did not show"
 
+# The desktop matches the window to its launcher by the window class.
+wm_class=$(xprop -id "$window" WM_CLASS)
+wanted_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
+[[ -n $wanted_class && $wm_class == *", \"$wanted_class\"" ]] \
+    || fail "window class $wm_class, the desktop entry wants '$wanted_class'"
+icon=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[[ $icon == *'Icon (16 x 16)'* && $icon == *'Icon (32 x 32)'* ]] \
+    || fail "the window's icon has the images: '$icon'"
+
 # No window manager: the window's origin is its client area's, and the
 # controls sit at their twips / 15 pixel offsets from it.
 click() { # click WINDOW X Y BUTTON
@@ -133,6 +145,17 @@ word_copied() {
 }
 wait_until 5 word_copied || fail "the clipboard still holds '$copied' after the copy"
 [[ $copied == "Apple Pie" ]] || fail "copied '$copied', expected 'Apple Pie'"
+
+# "About" (x 406..504, y 270..292) opens a window with the same icon;
+# "Thanks", which holds its focus, closes it.
+click "$window" 455 281 1
+about=$(timeout 5 xdotool search --sync --onlyvisible --name '^About Dictionary$' | head -n 1) || true
+[[ -n $about ]] || fail "the About window did not show"
+about_icon=$(xprop -id "$about" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[[ $about_icon == "$icon" ]] || fail "the About window's icon has the images: '$about_icon'"
+xdotool windowfocus --sync "$about" key space
+about_closed() { ! xdotool search --onlyvisible --name '^About Dictionary$' >/dev/null 2>&1; }
+wait_until 5 about_closed || fail "Thanks did not close the About window"
 
 # "Exit" spans x 406..504, y 292..315.
 click "$window" 455 303 1
