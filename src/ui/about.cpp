@@ -3,6 +3,7 @@
 #include "ui/aboutlayout.h"
 #include "ui/controls.h"
 #include "ui/maker.h"
+#include "ui/unmaximizable.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -26,12 +26,6 @@ inline constexpr Qt::WindowFlags kFixedSizeWindowHints =
     Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-// Keeps `window` out of the maximized and full-screen states. Qt's own
-// title bar on Wayland offers maximize whatever the flags say, and a
-// compositor that maximizes a window which cannot grow ends the program's
-// connection; asking back for the normal state at once keeps it as it is.
-void keepUnmaximized(QWidget *window);
-
 enum class LabelSizing {
     FitText,  // takes the size of its caption, from the designed top-left
     FixedBox, // keeps the designed box and wraps at word boundaries

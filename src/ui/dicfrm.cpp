@@ -11,6 +11,7 @@
 #include "ui/controls.h"
 #include "ui/dicfrmlayout.h"
 #include "ui/maker.h"
+#include "ui/unmaximizable.h"
 #include "ui/wordlist.h"
 
 #include <QAction>
@@ -87,7 +88,6 @@ DicFrm::DicFrm(QString dictionaryPath, QWidget *parent)
     setFixedSize(kClientArea.toPixels());
     keepUnmaximized(this);
     setFont(defaultControlFont());
-    // Sizes given, so no image is read before a window manager asks.
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/book-%1.png").arg(size), QSize(size, size));
