@@ -20,69 +20,14 @@ for tool in Xvfb weston xdotool wl-paste convert import; do
     fi
 done
 
-work=$(mktemp -d)
-xvfb_pid=
-weston_pid=
-program_pid=
-
-# Every process this script started, by its id; never by name.
-finish() {
-    local status=$?
-    for pid in "$program_pid" "$weston_pid" "$xvfb_pid"; do
-        if [[ -n $pid ]]; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
-    done
-    rm -rf "$work"
-    exit "$status"
-}
-trap finish EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [[ -s $work/program.log ]]; then
-        echo "--- program output (last lines)" >&2
-        grep -v '^\[' "$work/program.log" | tail -n 20 >&2 || true
-    fi
-    exit 1
-}
-
-wait_until() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 20))
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
-mkdir "$work/app"
-cp "$program" "$work/app/tolvani"
-printf '%s\r\n' \
-    'apple||n||seb||An apple a day.' \
-    'APPLE pie||n||seb ki mithai||Apple pie after dinner.' \
-    'apricot||n||khubani||Dried apricots keep.' \
-    >"$work/app/Complete.dic"
-
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { [[ $(<"$work/display") == *[0-9]* ]]; }
-wait_until 10 display_ready || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(tr -dc 0-9 <"$work/display")"
+source "$(dirname "$0")/session.sh"
 
 # weston as one X window, with a socket of its own; no screen lock.
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
 socket=tolvani-test
 export WAYLAND_DISPLAY=$socket # for wl-paste
 weston --backend=x11-backend.so --socket=$socket --use-pixman --width=1024 --height=768 \
     --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
-weston_pid=$!
+started+=($!)
 socket_ready() { [[ -S $XDG_RUNTIME_DIR/$socket ]]; }
 if ! wait_until 10 socket_ready; then
     echo "skipped: weston did not start: $(tail -n 5 "$work/weston.log")"
@@ -92,16 +37,7 @@ output=$(timeout 10 xdotool search --sync --onlyvisible --classname '^weston' | 
 [[ -n $output ]] || fail "weston's window did not show"
 
 # The client's protocol log tells what it asks of the compositor.
-(
-    for name in $(compgen -e); do
-        if [[ $name == QT_* ]]; then unset "$name"; fi
-    done
-    unset DISPLAY
-    export QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
-    exec "$work/app/tolvani"
-) >"$work/program.log" 2>&1 &
-program_pid=$!
-
+start_program QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client DISPLAY=
 # The pointer reaches weston only once it has left its window and come back.
 xdotool mousemove 1100 900 sleep 0.2 mousemove 500 400
 
@@ -176,11 +112,6 @@ geometry=$(grep -o 'set_window_geometry([^)]*)' "$work/program.log" | tail -n 1)
 
 # "Exit" spans x 406..504, y 292..315 of the client area.
 click 455 303 1
-program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-wait_until 5 program_ended || fail "the program was still running after Exit"
-status=0
-wait "$program_pid" || status=$?
-program_pid=
-((status == 0)) || fail "the program ended with status $status after Exit"
+expect_exit_status_0
 
 echo "app id $app_id; copied '$copied' read by wl-paste; maximize left the window at its size; Exit status 0"
