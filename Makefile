@@ -1,32 +1,43 @@
 # make run   - install what is missing, build, start Tolvani
-# make test  - the same set-up, then the whole test suite, headless
-# make bench - the same set-up, then the benchmarks
+# make test  - the same with the test tools, then the whole test suite, headless
+# make bench - the same with the test tools, then the benchmarks
 # make sanitize - the whole test suite under AddressSanitizer and UBSan
 # make fuzz  - the dictionary fuzz target for FUZZ_SECONDS (clang, libFuzzer)
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# make run builds the program alone; the test targets add the tests, the
+# benchmarks and the dictionary builder, whose packages only they install.
+PROGRAM_ONLY = -DTOLVANI_BUILD_TESTS=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
+EVERYTHING = -DTOLVANI_BUILD_TESTS=ON -DTOLVANI_BUILD_BENCH=ON -DTOLVANI_BUILD_TOOLS=ON
 
-.PHONY: all deps configure build run test bench sanitize fuzz clean
+.PHONY: all deps test-deps configure build build-all run test bench sanitize fuzz clean
 
 all: build
 
 deps:
 	scripts/install-deps
 
+test-deps:
+	scripts/install-deps --test
+
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(PROGRAM_ONLY)
 
 build: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+build-all: test-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(EVERYTHING)
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 run: build
 	$(BUILD_DIR)/tolvani
 
-test: build
+test: build-all
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
-bench: build
+bench: build-all
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
 # Sanitized builds keep Q_ASSERT on (a debug build) but optimise a little,
@@ -37,7 +48,7 @@ SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1:dete
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
 
-sanitize: deps
+sanitize: test-deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DTOLVANI_BUILD_TESTS=ON -DTOLVANI_BUILD_BENCH=OFF
@@ -55,7 +66,8 @@ FUZZ_SECONDS ?= 600
 FUZZ_MAX_LEN ?= 4194304
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-fuzz: deps
+fuzz:
+	scripts/install-deps --fuzz
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \

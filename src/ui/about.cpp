@@ -3,6 +3,7 @@
 #include "ui/aboutlayout.h"
 #include "ui/controls.h"
 #include "ui/maker.h"
+#include "ui/unmaximizable.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -14,13 +15,13 @@ namespace tolvani {
 using namespace about_layout;
 
 about::about(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | kFixedSizeWindowHints)
 {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("About Dictionary"));
     setModal(true);
     setFixedSize(kClientArea.toPixels());
+    keepUnmaximized(this);
     setFont(defaultControlFont());
 
     Frame1 = new QFrame(this);

@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "ui/contrast.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -41,6 +43,24 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+namespace {
+
+// A fixed caption colour stands where its container paints a fixed
+// background of its own; on the desktop's background, whose colour the
+// palette decides, a colour too close to it gives way to the palette's text
+// colour.
+QColor readableOn(const QWidget *container, const QColor &textColour)
+{
+    if (container->autoFillBackground())
+        return textColour;
+    const QPalette &palette = container->palette();
+    if (contrastRatio(textColour, palette.color(container->backgroundRole())) >= kReadableContrast)
+        return textColour;
+    return palette.color(QPalette::WindowText);
+}
+
+} // namespace
+
 QLabel *addLabel(QWidget *container, const QString &objectName, const QString &text,
                  const Placement &placement, LabelSizing sizing,
                  std::optional<QFont> font, std::optional<QColor> textColour)
@@ -51,7 +71,7 @@ QLabel *addLabel(QWidget *container, const QString &objectName, const QString &t
     if (font)
         label->setFont(*font);
     if (textColour)
-        setTextColour(label, *textColour);
+        setTextColour(label, readableOn(container, *textColour));
     place(label, objectName, placement);
     if (sizing == LabelSizing::FitText) {
         label->adjustSize();

@@ -19,12 +19,21 @@ namespace tolvani {
 QFont layoutFont(const QString &face, qreal pointSize, bool bold = false);
 QFont defaultControlFont(); // "MS Sans Serif" 8.25 pt
 
+// The title-bar controls of a window that the user cannot resize: title,
+// system menu and close, never maximize. CustomizeWindowHint makes the hints
+// binding; without it Qt's own title bar (on Wayland) offers every button.
+inline constexpr Qt::WindowFlags kFixedSizeWindowHints =
+    Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
 enum class LabelSizing {
     FitText,  // takes the size of its caption, from the designed top-left
     FixedBox, // keeps the designed box and wraps at word boundaries
 };
 
-// A label with no background of its own unless `opaque`.
+// A label with no background of its own. On a container that paints no
+// fixed background, a `textColour` with too little contrast against the
+// palette's background is replaced by the palette's text colour.
 QLabel *addLabel(QWidget *container, const QString &objectName, const QString &text,
                  const Placement &placement, LabelSizing sizing,
                  std::optional<QFont> font = std::nullopt,

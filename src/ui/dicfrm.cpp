@@ -11,6 +11,7 @@
 #include "ui/controls.h"
 #include "ui/dicfrmlayout.h"
 #include "ui/maker.h"
+#include "ui/unmaximizable.h"
 #include "ui/wordlist.h"
 
 #include <QAction>
@@ -79,18 +80,17 @@ QString menuCaption(const QString &text)
 } // namespace
 
 DicFrm::DicFrm(QString dictionaryPath, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                      | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                      | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | kFixedSizeWindowHints | Qt::WindowMinimizeButtonHint)
     , m_dictionaryPath(std::move(dictionaryPath))
 {
     setObjectName(QStringLiteral("DicFrm"));
     setWindowTitle(QStringLiteral("Tolvani"));
     setFixedSize(kClientArea.toPixels());
+    keepUnmaximized(this);
     setFont(defaultControlFont());
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/book-16.png"));
-    icon.addFile(QStringLiteral(":/icons/book-32.png"));
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/book-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 
     buildControls();
@@ -193,6 +193,7 @@ void DicFrm::connectHandlers()
 {
     connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DicFrm::List1_Click);
     connect(List1, &WordList::mousePressed, this, &DicFrm::List1_MouseDown);
+    connect(List1, &WordList::menuKeyPressed, this, &DicFrm::List1_MenuKey);
     connect(Text1, &QLineEdit::textChanged, this, &DicFrm::Text1_Change);
     connect(MCopy, &QAction::triggered, this, &DicFrm::MCopy_Click);
     connect(Command1, &QPushButton::clicked, this, &DicFrm::Command1_Click);
@@ -260,6 +261,11 @@ void DicFrm::List1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoi
 {
     if (button == Qt::RightButton)
         MFile->exec(List1->viewport()->mapToGlobal(position));
+}
+
+void DicFrm::List1_MenuKey(QPoint position)
+{
+    MFile->exec(List1->viewport()->mapToGlobal(position));
 }
 
 void DicFrm::MCopy_Click()

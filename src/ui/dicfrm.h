@@ -6,6 +6,7 @@
 //   list selection changes -> List1_Click: show the selected entry
 //   search text changes    -> Text1_Change: select the first word it begins
 //   mouse press on list    -> List1_MouseDown: right button pops up MFile
+//   menu key on list       -> List1_MenuKey: pops up MFile at the selected row
 //   MCopy chosen           -> MCopy_Click: selected word to the clipboard
 //   buttons                -> Command1_Click (Exit) ... Command4_Click
 //
@@ -45,6 +46,7 @@ private slots:
     void List1_Click();
     void Text1_Change();
     void List1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
+    void List1_MenuKey(QPoint position);
     void MCopy_Click();
     void Command1_Click();
     void Command2_Click();

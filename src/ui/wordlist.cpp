@@ -1,5 +1,6 @@
 #include "wordlist.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStringListModel>
 
@@ -16,7 +17,8 @@ WordList::WordList(QWidget *parent)
     // Every row has the same height, so the view never measures 15,500 items.
     setUniformItemSizes(true);
     setLayoutMode(QListView::SinglePass);
-    // The right button has its own menu, opened on the press itself.
+    // The right button and the menu keys have their own menu, opened on the
+    // press itself; the platform's context-menu event would open it twice.
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
@@ -55,6 +57,26 @@ void WordList::mousePressEvent(QMouseEvent *event)
         return;
     }
     QListView::mousePressEvent(event);
+}
+
+void WordList::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // The menu opens below the selected row, which is scrolled into view;
+    // with nothing selected, at the top of the list.
+    QPoint position;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        scrollTo(selected.first());
+        position = visualRect(selected.first()).bottomLeft();
+    }
+    emit menuKeyPressed(position);
 }
 
 QItemSelectionModel::SelectionFlags WordList::selectionCommand(const QModelIndex &index,

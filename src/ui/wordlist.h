@@ -8,7 +8,8 @@ namespace tolvani {
 
 // The word list: a single-selection, unsorted list of display words that
 // always keeps one item selected once one has been, and reports every
-// mouse press before acting on it.
+// mouse press before acting on it and the menu keys (the context-menu key,
+// Shift+F10) with the place of the selected row.
 class WordList final : public QListView
 {
     Q_OBJECT
@@ -25,9 +26,12 @@ public:
 
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void menuKeyPressed(QPoint position); // in the viewport, at the selected row
+
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 

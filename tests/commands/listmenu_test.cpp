@@ -145,6 +145,34 @@ TEST_F(ListMenu, leftAndMiddlePresses_openNoMenu)
     EXPECT_TRUE(log.changes().empty()) << "nothing is copied";
 }
 
+TEST_F(ListMenu, menuKeyAndShiftF10_popUpCopyMenuBelowTheSelectedRow)
+{
+    selectRow(kApricot);
+    const WindowState before = state();
+    const QPoint belowRow =
+            List1->viewport()->mapToGlobal(List1->visualRect(List1->model()->index(kApricot, 0)).bottomLeft());
+    ClipboardLog log;
+
+    EXPECT_TRUE(answerWindow(popupMenu, [&](QWidget *popup) {
+        EXPECT_EQ(popup, MFile);
+        EXPECT_EQ(popup->pos(), belowRow);
+        EXPECT_EQ(MCopy->text(), u"Copy \"Apricot\""_s);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }, [&] { QTest::keyClick(List1, Qt::Key_Menu); }));
+    EXPECT_TRUE(log.changes().empty());
+
+    EXPECT_TRUE(answerWindow(popupMenu, [&](QWidget *popup) {
+        EXPECT_EQ(popup->pos(), belowRow);
+        chooseCopy(popup);
+    }, [&] { QTest::keyClick(List1, Qt::Key_F10, Qt::ShiftModifier); }));
+    EXPECT_EQ(clipboardText(), u"Apricot"_s);
+
+    // F10 alone is no menu key.
+    EXPECT_FALSE(answerWindow(popupMenu, [](QWidget *popup) { popup->close(); },
+                              [&] { QTest::keyClick(List1, Qt::Key_F10); }));
+    EXPECT_EQ(state(), before);
+}
+
 TEST_F(ListMenu, menuFollowsTheSearch_copyingTheWordTypedTowards)
 {
     QTest::keyClicks(Text1, u"apr"_s);

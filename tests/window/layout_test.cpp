@@ -1,8 +1,10 @@
 #include "testwindow.h"
 
+#include "ui/contrast.h"
 #include "ui/dicfrmlayout.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -59,7 +61,20 @@ TEST_F(MainWindowLayout, clientArea_isFixedAt511By326WithoutMaximize)
     EXPECT_EQ(window().maximumSize(), window().size());
     EXPECT_FALSE(window().windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window().windowTitle(), u"Tolvani"_s);
-    EXPECT_FALSE(window().windowIcon().isNull());
+    // A QIcon of missing files is not null; its sizes show what was found.
+    const QList<QSize> sizes = window().windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)))
+            << "icon sizes found: " << sizes.size();
+    EXPECT_FALSE(window().windowIcon().pixmap(32).toImage().isNull());
+}
+
+TEST(MainWindowState, askingToMaximize_leavesTheWindowAtItsSize)
+{
+    TestWindow window(kDictionary);
+    window.showActive();
+    window.window().setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE_EQ(window.window().windowState(), Qt::WindowNoState);
+    EXPECT_EQ(window.window().size(), QSize(511, 326));
 }
 
 struct Placed {
@@ -347,6 +362,52 @@ TEST_F(MainWindowLayout, labels_noteIsGreyAndWrapped_onlyTheWordCountIsOpaque)
     for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
                              "Label9", "Label10"})
         EXPECT_FALSE(control(QString::fromLatin1(name))->autoFillBackground()) << name;
+}
+
+TEST(CaptionContrast, measuresAsWcagDoes)
+{
+    EXPECT_DOUBLE_EQ(contrastRatio(Qt::black, Qt::white), 21.0);
+    EXPECT_DOUBLE_EQ(contrastRatio(QColor(64, 64, 64), QColor(64, 64, 64)), 1.0);
+    // #777777 on white is the usual example of just too little.
+    EXPECT_NEAR(contrastRatio(QColor(119, 119, 119), Qt::white), 4.48, 0.01);
+}
+
+// The application's palette for as long as it lives.
+class PaletteScope
+{
+public:
+    explicit PaletteScope(const QPalette &palette) : m_saved(QApplication::palette())
+    {
+        QApplication::setPalette(palette);
+    }
+    ~PaletteScope() { QApplication::setPalette(m_saved); }
+
+private:
+    QPalette m_saved;
+};
+
+TEST(MainWindowColours, darkPalette_freewareNoteTakesThePalettesTextColour_bandKeepsItsOwn)
+{
+    QPalette dark = QApplication::palette();
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(42, 42, 46));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(224, 224, 224));
+    const PaletteScope scope(dark);
+    TestWindow window(kDictionary);
+    window.showActive();
+
+    const auto *note = window.control<QLabel>(u"Label9"_s);
+    const QColor background = window.window().palette().color(QPalette::Window);
+    const QColor text = note->palette().color(note->foregroundRole());
+    EXPECT_GE(contrastRatio(text, background), kReadableContrast);
+    const QImage image = window.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(pixelsNear(image, inWindow(note, &window.window()), text), 10) << "the note is drawn in it";
+
+    const auto *title = window.control<QLabel>(u"Label6"_s);
+    EXPECT_EQ(title->palette().color(title->foregroundRole()), QColor(255, 128, 0));
+    const auto *shadow = window.control<QLabel>(u"Label5"_s);
+    EXPECT_EQ(shadow->palette().color(shadow->foregroundRole()), QColor(0, 0, 0));
 }
 
 TEST_F(MainWindowLayout, fileMenu_isHiddenAndHoldsOnlyTheCopyItem)
