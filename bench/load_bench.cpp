@@ -35,7 +35,7 @@ void BM_ReadAndSplit(benchmark::State &state)
 {
     for (auto _ : state) {
         Dictionary dictionary = load();
-        benchmark::DoNotOptimize(dictionary.displayWords.size());
+        benchmark::DoNotOptimize(dictionary.lines.size());
     }
     state.counters["lines"] = double(load().lines.size());
 }
@@ -43,12 +43,12 @@ BENCHMARK(BM_ReadAndSplit)->Unit(benchmark::kMillisecond);
 
 void BM_FillWordList(benchmark::State &state)
 {
-    const QStringList words = load().displayWords;
+    const LineTable lines = load().lines;
     WordList list;
     list.resize(152, 212);
     list.show();
     for (auto _ : state) {
-        list.setWords(words);
+        list.setLines(lines);
         list.setSelectedIndex(0);
         // The view lays its items out on the next turn of the event loop.
         list.doItemsLayout();
@@ -64,7 +64,7 @@ void BM_LoadAndFill(benchmark::State &state)
     list.show();
     for (auto _ : state) {
         Dictionary dictionary = load();
-        list.setWords(dictionary.displayWords);
+        list.setLines(dictionary.lines);
         list.setSelectedIndex(0);
         list.doItemsLayout();
         benchmark::DoNotOptimize(list.selectedIndex());

@@ -21,11 +21,7 @@ QString displayWord(QByteArrayView line)
 
 Dictionary dictionaryFromBytes(QByteArray bytes)
 {
-    Dictionary dictionary{LineTable(std::move(bytes)), {}};
-    dictionary.displayWords.reserve(dictionary.lines.size());
-    for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
-        dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
-    return dictionary;
+    return Dictionary{LineTable(std::move(bytes))};
 }
 
 std::variant<Dictionary, Error> loadDictionary(const QString &path)

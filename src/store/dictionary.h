@@ -3,7 +3,8 @@
 #include "platform/error.h"
 #include "store/linetable.h"
 
-#include <QStringList>
+#include <QString>
+#include <QStringView>
 
 #include <variant>
 
@@ -13,11 +14,11 @@ namespace tolvani {
 //   dictionaryPathIn(u"/opt/tolvani") => "/opt/tolvani/Complete.dic"
 QString dictionaryPathIn(QStringView folder);
 
-// The dictionary as the window works on it: every line of the file, and
-// the display word of each line at the same position.
+// The dictionary as the window works on it: every line of the file. The
+// display word of a line is made from the line when it is asked for, so
+// loading builds no list of words.
 struct Dictionary {
     LineTable lines;
-    QStringList displayWords;
 };
 
 // The proper-cased headword of a line: the text before its first "||".
@@ -26,13 +27,12 @@ struct Dictionary {
 //   displayWord("no separator")      => "No Separator"
 QString displayWord(QByteArrayView line);
 
-// The lines and display words of a dictionary file's bytes; an empty text
-// gives an empty dictionary. loadDictionary builds through this.
-//   dictionaryFromBytes("apple||n\r\nTV\r\n") => lines {"apple||n", "TV"},
-//                                                words {"Apple", "Tv"}
+// The lines of a dictionary file's bytes; an empty text gives an empty
+// dictionary. loadDictionary builds through this.
+//   dictionaryFromBytes("apple||n\r\nTV\r\n") => lines {"apple||n", "TV"}
 Dictionary dictionaryFromBytes(QByteArray bytes);
 
-// Reads the file in one go and builds its display words. A missing,
+// Reads the file in one go and splits it into lines. A missing,
 // unreadable or empty file is an error that names the path.
 std::variant<Dictionary, Error> loadDictionary(const QString &path);
 

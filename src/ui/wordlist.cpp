@@ -1,13 +1,15 @@
 #include "wordlist.h"
 
+#include "store/dictionary.h"
+#include "store/displaywordmodel.h"
+
 #include <QMouseEvent>
-#include <QStringListModel>
 
 namespace tolvani {
 
 WordList::WordList(QWidget *parent)
     : QListView(parent)
-    , m_model(new QStringListModel(this))
+    , m_model(new DisplayWordModel(this))
 {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -20,10 +22,9 @@ WordList::WordList(QWidget *parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void WordList::setWords(const QStringList &words)
+void WordList::setLines(const LineTable &lines)
 {
-    m_words = words;
-    m_model->setStringList(words);
+    m_model->setLines(lines);
 }
 
 int WordList::selectedIndex() const
@@ -42,7 +43,7 @@ void WordList::setSelectedIndex(int position)
 QString WordList::selectedText() const
 {
     const int position = selectedIndex();
-    return position >= 0 ? m_words.at(position) : QString();
+    return position >= 0 ? displayWord(m_model->lines().lineBytes(position)) : QString();
 }
 
 void WordList::mousePressEvent(QMouseEvent *event)

@@ -2,9 +2,10 @@
 
 #include <QListView>
 
-class QStringListModel;
-
 namespace tolvani {
+
+class DisplayWordModel;
+class LineTable;
 
 // The word list: a single-selection, unsorted list of display words that
 // always keeps one item selected once one has been, and reports every
@@ -16,8 +17,8 @@ class WordList final : public QListView
 public:
     explicit WordList(QWidget *parent = nullptr);
 
-    void setWords(const QStringList &words);
-    const QStringList &words() const { return m_words; }
+    // Lists the display word of every line, in order.
+    void setLines(const LineTable &lines);
 
     int selectedIndex() const; // -1 when nothing is selected
     void setSelectedIndex(int position);
@@ -32,10 +33,7 @@ protected:
                                                          const QEvent *event) const override;
 
 private:
-    QStringListModel *m_model;
-    // The same list the model holds, shared, so reading an item for the
-    // search costs no copy and no QVariant.
-    QStringList m_words;
+    DisplayWordModel *m_model;
 };
 
 } // namespace tolvani
