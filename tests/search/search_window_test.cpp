@@ -81,6 +81,19 @@ TEST_F(SearchBox, eachKeystrokeSelectsTheFirstWordBeginningWithTheText)
     EXPECT_NE(m_meaning->toPlainText(), appleMeaning) << "the entry follows the selection";
 }
 
+// The list places its rows a batch at a time after the window shows; a
+// word found at once, or End pressed at once, still comes into view.
+TEST_F(SearchBox, foundWordIsScrolledIntoViewAtOnce)
+{
+    type(u"zebr"_s);
+    ASSERT_EQ(selectedWord(), u"Zebra"_s);
+    const QRect row = m_list1->visualRect(m_list1->currentIndex());
+    EXPECT_TRUE(row.isValid() && m_list1->viewport()->rect().contains(row));
+    m_list1->setFocus();
+    QTest::keyClick(m_list1, Qt::Key_End);
+    EXPECT_EQ(selected(), 15499);
+}
+
 TEST_F(SearchBox, letterCaseOfTheTextDoesNotMatter)
 {
     for (const QString &typed : {u"ap"_s, u"AP"_s, u"aP"_s, u"Ap"_s}) {
