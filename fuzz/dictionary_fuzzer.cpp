@@ -112,7 +112,7 @@ void checkEntry(const QStringList &fields, const QString &word, const EntryView 
 }
 
 // findByPrefix gave `found` for `text` over [first, last]: the first
-// position there whose item starts with the text, or -1 if none does.
+// position there whose display word starts with the text, or -1 if none does.
 void checkFound(const QStringList &words, int first, int last, const QString &text, int found)
 {
     REQUIRE(!text.isEmpty());
@@ -128,40 +128,37 @@ void checkFound(const QStringList &words, int first, int last, const QString &te
         REQUIRE(!referenceStartsWith(words[position], text));
 }
 
-// The main window's state and handlers, without the widgets.
+// The main window's state over a dictionary, driven through the program's
+// own search and load rules, with the widgets left out.
 class Window
 {
 public:
-    explicit Window(const Dictionary &dictionary)
-        : m_dictionary(dictionary)
+    Window(const LineTable &lines, const QStringList &words)
+        : m_lines(lines)
+        , m_words(words)
     {
         // Start-up: the loader leaves the last line's fields, then the
         // first position is selected and shown.
-        const LineTable &lines = m_dictionary.lines;
-        if (!lines.isEmpty()) {
-            m_fields = splitFields(lines.line(lines.size() - 1));
+        m_fields = lastLineFields(m_lines);
+        if (!lines.isEmpty())
             select(0);
-        }
     }
 
     void type(const QString &text)
     {
-        if (text.isEmpty())
+        const std::optional<int> rangeStart = m_search.RangeStart;
+        const int found = m_search.positionFor(m_lines, text);
+        if (text.isEmpty()) {
+            REQUIRE(found == -1 && m_search.RangeStart == rangeStart);
             return;
-        const QString letter = text.first(1).toUpper();
-        const auto range = letterRange(letter);
-        const bool isLetter = letter.size() == 1 && letter[0] >= u'A' && letter[0] <= u'Z';
-        REQUIRE(range.has_value() == isLetter);
-        if (range) {
-            REQUIRE(0 <= range->start && range->start <= range->end);
-            REQUIRE(range->end <= kLastListPosition);
-            m_rangeStart = range->start;
-            m_rangeEnd = range->end;
         }
-        const int first = m_rangeStart.value_or(0);
-        const int last = m_rangeEnd.value_or(0);
-        const int found = findByPrefix(m_dictionary.displayWords, first, last, text);
-        checkFound(m_dictionary.displayWords, first, last, text, found);
+        const QString letter = text.first(1).toUpper();
+        const bool isLetter = letter.size() == 1 && letter[0] >= u'A' && letter[0] <= u'Z';
+        REQUIRE(isLetter ? m_search.RangeStart.has_value() : m_search.RangeStart == rangeStart);
+        const int first = m_search.RangeStart.value_or(0);
+        const int last = m_search.RangeEnd.value_or(0);
+        REQUIRE(0 <= first && first <= last && last <= kLastListPosition);
+        checkFound(m_words, first, last, text, found);
         if (found >= 0)
             select(found);
     }
@@ -172,15 +169,15 @@ private:
         if (position == m_selected)
             return;
         m_selected = position;
-        m_fields = splitFields(m_dictionary.lines.line(position));
-        const QString &word = m_dictionary.displayWords[position];
+        m_fields = splitFields(m_lines.line(position));
+        const QString &word = m_words[position];
         checkEntry(m_fields, word, presentEntry(m_fields, word));
     }
 
-    const Dictionary &m_dictionary;
+    const LineTable &m_lines;
+    const QStringList &m_words;
+    IncrementalSearch m_search;
     QStringList m_fields;
-    std::optional<int> m_rangeStart;
-    std::optional<int> m_rangeEnd;
     int m_selected = -1;
 };
 
@@ -216,22 +213,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const Dictionary dictionary = std::get<Dictionary>(std::move(built));
     const LineTable &lines = dictionary.lines;
-    const QStringList &words = dictionary.displayWords;
-
     checkLines(input, lines);
-    REQUIRE(words.size() == lines.size());
 
+    QStringList words;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         REQUIRE(lines.lineBytes(i).size() <= kDictionaryLineLimit);
         const QString line = lines.line(i);
         const QStringList fields = splitFields(line);
         checkFields(line, fields);
         // The display word is the proper-cased text before the first "||".
+        const QString word = displayWord(lines.lineBytes(i));
         const QString headword = fields.isEmpty() ? QString() : fields.first();
-        REQUIRE(words[i].size() == headword.size());
-        REQUIRE(words[i] == properCase(headword));
-        REQUIRE(words[i] == displayWord(lines.lineBytes(i)));
-        checkEntry(fields, words[i], presentEntry(fields, words[i]));
+        REQUIRE(word.size() == headword.size());
+        REQUIRE(word == properCase(headword));
+        checkEntry(fields, word, presentEntry(fields, word));
+        words.append(word);
     }
 
     // Every display word, and its first letters, is found over the whole
@@ -241,10 +237,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QString &word = words[i];
         if (word.isEmpty())
             continue;
-        REQUIRE(findByPrefix(words, int(i), int(i), word) == int(i));
+        REQUIRE(findByPrefix(lines, int(i), int(i), word) == int(i));
         for (const qsizetype length : {qsizetype(1), qsizetype(3), word.size()}) {
             const QString text = word.first(std::min(length, word.size()));
-            const int found = findByPrefix(words, 0, int(words.size()) - 1, text);
+            const int found = findByPrefix(lines, 0, int(words.size()) - 1, text);
             checkFound(words, 0, int(words.size()) - 1, text, found);
             REQUIRE(found >= 0 && found <= i);
         }
@@ -259,12 +255,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         texts << words[i].first(std::min<qsizetype>(2, words[i].size()));
     }
 
-    Window window(dictionary);
+    Window window(lines, words);
     for (const QString &text : std::as_const(texts)) {
-        for (qsizetype i = 0; i < words.size() && i < 4 * step; i += step) {
-            REQUIRE(startsWithIgnoringCase(words[i], text, text.toLower())
-                    == referenceStartsWith(words[i], text));
-        }
+        const CaseInsensitivePrefix prefix(text);
+        for (qsizetype i = 0; i < words.size() && i < 4 * step; i += step)
+            REQUIRE(prefix.matches(words[i]) == referenceStartsWith(words[i], text));
         // Typed one character at a time, as the box reports each change;
         // a long text is pasted after its first few characters.
         for (qsizetype length = 1; length <= std::min<qsizetype>(text.size(), 8); ++length)
@@ -278,7 +273,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int last = positionFrom(input, 2);
     for (const QString &text : {texts[0], texts[1]}) {
         if (!text.isEmpty())
-            checkFound(words, first, last, text, findByPrefix(words, first, last, text));
+            checkFound(words, first, last, text, findByPrefix(lines, first, last, text));
     }
     return 0;
 }

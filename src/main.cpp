@@ -2,6 +2,7 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "store/dictionary.h"
+#include "ui/controls.h"
 #include "ui/dicfrm.h"
 #include "ui/maker.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(tolvani::desktop::kProgramName);
     QGuiApplication::setDesktopFileName(tolvani::desktop::kDesktopFileName);
     tolvani::installFontSubstitutes();
+    tolvani::useAsDefaultFont(tolvani::defaultControlFont());
 
     // Building the window loads the dictionary outside any event handler,
     // so memory running out there is caught here.

@@ -1,7 +1,7 @@
-// The floor for start-up and memory: a Qt program that only creates the
-// application object and shows an empty window of the main window's
-// client size. Built with TOLVANI_TEXT_FLOOR it also shows one line of
-// text: the least any window with text pays for the font set-up.
+// A bare Qt program that only creates the application object and shows an
+// empty window of the main window's client size: a reference, since it
+// never starts the font system. Built with TOLVANI_TEXT_FLOOR it also shows
+// one line of text: the floor, the least any window with text pays.
 
 #include <QApplication>
 #include <QWidget>

@@ -14,6 +14,11 @@ QStringList splitFields(QStringView line)
     return split(line, u"||");
 }
 
+QStringList lastLineFields(const LineTable &lines)
+{
+    return lines.isEmpty() ? QStringList() : splitFields(lines.line(lines.size() - 1));
+}
+
 QString copyCaption(QStringView displayWord)
 {
     QString caption = QStringLiteral("Copy \"");

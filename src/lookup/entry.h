@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/linetable.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -21,6 +23,11 @@ struct EntryView {
 //   splitFields(u"head||n||ek prakar ka||example") => {"head", "n", "ek prakar ka", "example"}
 //   splitFields(u"")                              => {}
 QStringList splitFields(QStringView line);
+
+// The fields loading leaves behind: those of the last line it listed, or
+// none for an empty table. They stand until the first entry is shown.
+//   lines {"apple||n", "bat||n||balla"} => {"bat", "n", "balla"}
+QStringList lastLineFields(const LineTable &lines);
 
 // The caption of the copy command for a display word.
 //   copyCaption(u"Ice Cream") => "Copy \"Ice Cream\""

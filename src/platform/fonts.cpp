@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -14,6 +15,17 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
+}
+
+void useAsDefaultFont(const QFont &font)
+{
+    // Every control takes its font from its window, but a text box lays out
+    // its empty document in the application's font as soon as it is made,
+    // which loaded a face that nothing in the window draws.
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(desktop, "QMenu");
+    QApplication::setFont(desktop, "QMessageBox");
+    QApplication::setFont(font);
 }
 
 } // namespace tolvani

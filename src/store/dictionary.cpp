@@ -23,10 +23,9 @@ QString displayWord(QByteArrayView line)
 
 std::variant<Dictionary, Error> dictionaryFromBytes(QByteArray bytes, const QString &path)
 {
-    Dictionary dictionary{LineTable(std::move(bytes)), {}};
+    Dictionary dictionary{LineTable(std::move(bytes))};
     if (dictionary.lines.isEmpty())
         return Error{Error::PastEndOfFile, QStringLiteral("The dictionary file %1 is empty").arg(path)};
-    // Checked before any display word is made, so a huge line costs no more.
     const qsizetype tooLong = dictionary.lines.firstLineLongerThan(kDictionaryLineLimit);
     if (tooLong >= 0) {
         return Error{Error::BadRecordLength,
@@ -37,10 +36,6 @@ std::variant<Dictionary, Error> dictionaryFromBytes(QByteArray bytes, const QStr
                              .arg(dictionary.lines.lineBytes(tooLong).size())
                              .arg(kDictionaryLineLimit)};
     }
-
-    dictionary.displayWords.reserve(dictionary.lines.size());
-    for (qsizetype i = 0; i < dictionary.lines.size(); ++i)
-        dictionary.displayWords.append(displayWord(dictionary.lines.lineBytes(i)));
     return dictionary;
 }
 

@@ -3,7 +3,8 @@
 #include "platform/error.h"
 #include "store/linetable.h"
 
-#include <QStringList>
+#include <QString>
+#include <QStringView>
 
 #include <variant>
 
@@ -13,11 +14,11 @@ namespace tolvani {
 //   dictionaryPathIn(u"/opt/tolvani") => "/opt/tolvani/Complete.dic"
 QString dictionaryPathIn(QStringView folder);
 
-// The dictionary as the window works on it: every line of the file, and
-// the display word of each line at the same position.
+// The dictionary as the window works on it: every line of the file. The
+// display word of a line is made from the line when it is asked for, so
+// loading builds no list of words.
 struct Dictionary {
     LineTable lines;
-    QStringList displayWords;
 };
 
 // The proper-cased headword of a line: the text before its first "||".
@@ -32,15 +33,14 @@ QString displayWord(QByteArrayView line);
 inline constexpr qint64 kDictionaryFileLimit = 64 * 1024 * 1024;
 inline constexpr qsizetype kDictionaryLineLimit = 64 * 1024;
 
-// The lines and display words of a dictionary file's bytes, or the error
-// that refuses them, naming `path`: an empty text, or a line longer than
-// kDictionaryLineLimit (a dictionary is refused whole, never shown cut).
-// loadDictionary builds through this.
-//   dictionaryFromBytes("apple||n\r\nTV\r\n") => lines {"apple||n", "TV"},
-//                                                words {"Apple", "Tv"}
+// The lines of a dictionary file's bytes, or the error that refuses them,
+// naming `path`: an empty text, or a line longer than kDictionaryLineLimit
+// (a dictionary is refused whole, never shown cut). loadDictionary builds
+// through this.
+//   dictionaryFromBytes("apple||n\r\nTV\r\n") => lines {"apple||n", "TV"}
 std::variant<Dictionary, Error> dictionaryFromBytes(QByteArray bytes, const QString &path);
 
-// Reads the file in one go and builds its display words. A missing,
+// Reads the file in one go and splits it into lines. A missing,
 // unreadable, empty or oversized file, anything but a regular file, a
 // line over the limit, and running out of memory are each an error that
 // names the path.

@@ -6,7 +6,6 @@
 #include "platform/errorhandling.h"
 #include "platform/messagebox.h"
 #include "store/dictionary.h"
-#include "store/letterranges.h"
 #include "ui/about.h"
 #include "ui/controls.h"
 #include "ui/dicfrmlayout.h"
@@ -213,18 +212,9 @@ void DicFrm::LoadDictionary()
     auto loaded = loadDictionary(m_dictionaryPath);
     if (const auto *error = std::get_if<Error>(&loaded))
         failWith(*error);
-    auto &dictionary = std::get<Dictionary>(loaded);
-    Words = std::move(dictionary.lines);
-    Fields = splitFields(Words.line(Words.size() - 1));
-    List1->setWords(dictionary.displayWords);
-}
-
-void DicFrm::SetLetterRange(QStringView letter)
-{
-    if (const auto range = letterRange(letter)) {
-        RangeStart = range->start;
-        RangeEnd = range->end;
-    }
+    Words = std::move(std::get<Dictionary>(loaded).lines);
+    Fields = lastLineFields(Words);
+    List1->setLines(Words);
 }
 
 void DicFrm::List1_Click()
@@ -248,11 +238,7 @@ void DicFrm::List1_Click()
 
 void DicFrm::Text1_Change()
 {
-    const QString text = Text1->text();
-    if (text.isEmpty())
-        return;
-    SetLetterRange(text.first(1).toUpper());
-    const int found = findByPrefix(List1->words(), RangeStart.value_or(0), RangeEnd.value_or(0), text);
+    const int found = m_search.positionFor(Words, Text1->text());
     if (found >= 0)
         List1->setSelectedIndex(found);
 }

@@ -11,15 +11,15 @@
 //   buttons                -> Command1_Click (Exit) ... Command4_Click
 //
 // The dictionary lives here for the life of the program: Words (every line),
-// Fields (the line shown last) and RangeStart/RangeEnd (the scan range of the
-// last letter searched). The list owns the display words.
+// Fields (the line shown last) and the search, which keeps RangeStart and
+// RangeEnd (the scan range of the last letter searched). The list makes
+// each display word from its line when it draws it.
 
+#include "lookup/search.h"
 #include "store/linetable.h"
 
 #include <QStringList>
 #include <QWidget>
-
-#include <optional>
 
 class QAction;
 class QFrame;
@@ -60,14 +60,12 @@ private:
     void connectHandlers();
     void Form_Load();
     void LoadDictionary();
-    void SetLetterRange(QStringView letter);
 
     const QString m_dictionaryPath;
 
     LineTable Words;
     QStringList Fields;
-    std::optional<int> RangeStart;
-    std::optional<int> RangeEnd;
+    IncrementalSearch m_search; // SetLetterRange, RangeStart, RangeEnd
 
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;

@@ -2,9 +2,10 @@
 
 #include <QListView>
 
-class QStringListModel;
-
 namespace tolvani {
+
+class DisplayWordModel;
+class LineTable;
 
 // The word list: a single-selection, unsorted list of display words that
 // always keeps one item selected once one has been, and reports every
@@ -17,12 +18,14 @@ class WordList final : public QListView
 public:
     explicit WordList(QWidget *parent = nullptr);
 
-    void setWords(const QStringList &words);
-    const QStringList &words() const { return m_words; }
+    // Lists the display word of every line, in order.
+    void setLines(const LineTable &lines);
 
     int selectedIndex() const; // -1 when nothing is selected
     void setSelectedIndex(int position);
     QString selectedText() const; // empty when nothing is selected
+
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
@@ -30,16 +33,16 @@ signals:
 
 
 protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 
 private:
-    QStringListModel *m_model;
-    // The same list the model holds, shared, so reading an item for the
-    // search costs no copy and no QVariant.
-    QStringList m_words;
+    void finishItemsLayout();
+
+    DisplayWordModel *m_model;
 };
 
 } // namespace tolvani

@@ -117,4 +117,12 @@ TEST(SplitFields, keepsEmptyFieldsAndGivesNoneForAnEmptyLine)
     EXPECT_TRUE(splitFields(u"").isEmpty());
 }
 
+TEST(LastLineFields, areThoseOfTheLastLineListed)
+{
+    EXPECT_EQ(lastLineFields(LineTable("apple||n\r\nbat||n||balla\r\n")),
+              (QStringList{u"bat"_s, u"n"_s, u"balla"_s}));
+    EXPECT_EQ(lastLineFields(LineTable("apple||n\r\n\r\n")), QStringList());
+    EXPECT_EQ(lastLineFields(LineTable()), QStringList());
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "lookup/search.h"
+#include "platform/codepage.h"
 #include "support/sampledictionary.h"
 #include "store/dictionary.h"
 #include "store/letterranges.h"
@@ -13,8 +14,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kWords = {u"Ant"_s, u"Ape"_s, u"Apple"_s, u"Apple Pie"_s, u"Apply"_s,
-                            u"Ice"_s, u"Ice Cream"_s, u"Iceberg"_s};
+// A line table whose display words are `words`, in order.
+LineTable linesOf(const QStringList &words)
+{
+    return LineTable(encodeWindows1252(words.join(u"\r\n")));
+}
+
+const LineTable kWords = linesOf({u"ant||n"_s, u"APE||n"_s, u"apple"_s, u"apple pie||n||x"_s,
+                                  u"Apply"_s, u"ice||"_s, u"ice cream||n"_s, u"iceberg"_s});
 
 TEST(FindByPrefix, firstMatchInListOrderIgnoringCase)
 {
@@ -44,7 +51,7 @@ TEST(FindByPrefix, positionsPastTheEndReadAsEmptyAndMatchNothing)
 {
     EXPECT_EQ(findByPrefix(kWords, 6, 15500, u"zebra"), -1);
     EXPECT_EQ(findByPrefix(kWords, 6, 15500, u"iceb"), 7);
-    EXPECT_EQ(findByPrefix({}, 0, 0, u"a"), -1);
+    EXPECT_EQ(findByPrefix(LineTable(), 0, 0, u"a"), -1);
     EXPECT_EQ(findByPrefix(kWords, -5, 0, u"ant"), 0);
     EXPECT_EQ(findByPrefix(kWords, 0, std::numeric_limits<int>::max(), u"zebra"), -1);
 }
@@ -53,6 +60,13 @@ TEST(FindByPrefix, emptyTextMatchesNothing)
 {
     EXPECT_EQ(findByPrefix(kWords, 0, 7, u""), -1);
     EXPECT_EQ(findByPrefix(kWords, -3, 20, u""), -1);
+}
+
+TEST(FindByPrefix, readsDisplayWordsNotLines)
+{
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"ant||"), -1);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"ice|"), -1);
+    EXPECT_EQ(findByPrefix(kWords, 0, 7, u"ice"), 5);
 }
 
 // The scan lowers the item as it reads it; it must agree with lowering
@@ -64,7 +78,12 @@ bool reference(QStringView item, QStringView text)
             == text.toString().toLower();
 }
 
-TEST(StartsWithIgnoringCase, agreesWithLoweringBothForEveryCodePageCharacter)
+bool matches(QStringView item, QStringView text)
+{
+    return CaseInsensitivePrefix(text).matches(item);
+}
+
+TEST(CaseInsensitivePrefix, agreesWithLoweringBothForEveryCodePageCharacter)
 {
     QString alphabet;
     for (char16_t unit = 0x20; unit <= 0xFF; ++unit)
@@ -78,13 +97,13 @@ TEST(StartsWithIgnoringCase, agreesWithLoweringBothForEveryCodePageCharacter)
         for (const QChar typed : alphabet) {
             const QString itemText = QString(item) + u'x';
             const QString text(typed);
-            ASSERT_EQ(startsWithIgnoringCase(itemText, text, text.toLower()), reference(itemText, text))
+            ASSERT_EQ(matches(itemText, text), reference(itemText, text))
                     << int(item.unicode()) << " " << int(typed.unicode());
         }
     }
 }
 
-TEST(StartsWithIgnoringCase, agreesWithLoweringBothForAwkwardText)
+TEST(CaseInsensitivePrefix, agreesWithLoweringBothForAwkwardText)
 {
     const QStringList items = {u"Ice"_s, u"İce"_s, u"i\u0307ce"_s, u"Straße"_s, u"STRASSE"_s,
                                u"Μicro"_s, u"µicro"_s, u"Ÿes"_s, u"\U0001F600ok"_s,
@@ -94,13 +113,13 @@ TEST(StartsWithIgnoringCase, agreesWithLoweringBothForAwkwardText)
                                u"\U00010400x"_s, u"a"_s, u"A "_s};
     for (const QString &item : items) {
         for (const QString &text : texts) {
-            EXPECT_EQ(startsWithIgnoringCase(item, text, text.toLower()), reference(item, text))
+            EXPECT_EQ(matches(item, text), reference(item, text))
                     << item.toStdString() << " / " << text.toStdString();
         }
     }
 }
 
-TEST(StartsWithIgnoringCase, agreesWithLoweringBothOnRandomStrings)
+TEST(CaseInsensitivePrefix, agreesWithLoweringBothOnRandomStrings)
 {
     // Whole code points only: typed text and dictionary words never hold a
     // lone surrogate, though a prefix may end inside a pair.
@@ -119,22 +138,70 @@ TEST(StartsWithIgnoringCase, agreesWithLoweringBothOnRandomStrings)
     for (int i = 0; i < 20000; ++i) {
         const QString item = randomText();
         const QString text = randomText();
-        ASSERT_EQ(startsWithIgnoringCase(item, text, text.toLower()), reference(item, text))
+        ASSERT_EQ(matches(item, text), reference(item, text))
                 << item.toStdString() << " / " << text.toStdString();
+    }
+}
+
+// Over every code-page character the scan, which makes only as much of
+// each display word as it compares, finds what comparing whole words finds.
+TEST(FindByPrefix, agreesWithMatchingWholeDisplayWords)
+{
+    QByteArray text;
+    for (int byte = 1; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n')
+            text += char(byte) + QByteArray("a b||n\r\n") + char(byte) + "||\r\nz" + char(byte) + "\r\n";
+    }
+    const LineTable lines(text);
+    QStringList words;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        words.append(displayWord(lines.lineBytes(i)));
+    QStringList texts;
+    for (int byte = 1; byte < 256; ++byte) {
+        const QString ch(windows1252ToUnicode(char(byte)));
+        texts << ch << ch + u"A"_s << ch + u"a B"_s << u"z"_s + ch.toUpper();
+    }
+    for (const QString &typed : std::as_const(texts)) {
+        int expected = -1;
+        for (qsizetype i = 0; i < words.size() && expected < 0; ++i) {
+            if (reference(words[i], typed))
+                expected = int(i);
+        }
+        ASSERT_EQ(findByPrefix(lines, 0, int(lines.size()), typed), expected) << typed.toStdString();
     }
 }
 
 TEST(FindByPrefix, everyHeadwordOfALaidOutDictionaryIsFoundInItsLetterRange)
 {
     const testdata::SampleDictionary sample = testdata::makeSampleDictionary();
-    QStringList words;
-    for (const QString &headword : sample.headwords)
-        words.append(headword.left(1).toUpper() + headword.mid(1));
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const auto range = letterRange(words[i].first(1));
+    const LineTable lines(sample.fileText);
+    for (qsizetype i = 0; i < sample.headwords.size(); ++i) {
+        const auto range = letterRange(sample.headwords[i].first(1).toUpper());
         ASSERT_TRUE(range) << i;
-        ASSERT_EQ(findByPrefix(words, range->start, range->end, sample.headwords[i]), i);
+        ASSERT_EQ(findByPrefix(lines, range->start, range->end, sample.headwords[i]), i);
     }
+}
+
+// The search box's state between keystrokes: the last letter's range
+// stands until another letter is typed; before any, position 0 alone.
+TEST(IncrementalSearch, keepsTheLastLettersRangeForTextWithoutOne)
+{
+    const LineTable lines(testdata::makeSampleDictionary(15500, 3, {u"kite"_s}).fileText);
+    IncrementalSearch search;
+    EXPECT_EQ(search.positionFor(lines, u"7"), -1);
+    EXPECT_FALSE(search.RangeStart || search.RangeEnd);
+    EXPECT_EQ(search.positionFor(lines, u""), -1);
+    const int kite = search.positionFor(lines, u"KITE");
+    EXPECT_EQ(displayWord(lines.lineBytes(kite)), u"Kite"_s);
+    EXPECT_EQ(search.RangeStart, 7403);
+    EXPECT_EQ(search.RangeEnd, 7490);
+    EXPECT_EQ(search.positionFor(lines, u"7"), -1);
+    EXPECT_EQ(search.positionFor(lines, u"é"), -1);
+    EXPECT_EQ(search.RangeStart, 7403);
+    EXPECT_EQ(search.positionFor(lines, u"x"), -1) << "X looks at position 0 only";
+    EXPECT_EQ(search.RangeEnd, 0);
+    EXPECT_EQ(search.positionFor(lines, u"zzzz"), -1) << "Z's range runs past the end";
+    EXPECT_EQ(search.RangeEnd, 15500);
 }
 
 } // namespace

@@ -88,15 +88,16 @@ TEST_F(BundledLines, EveryHeadwordTypedWholeFindsItsOwnDisplayWord)
 {
     const auto loaded = loadDictionary(QStringLiteral(TOLVANI_BUNDLED_DICTIONARY));
     ASSERT_TRUE(std::holds_alternative<Dictionary>(loaded)) << std::get<Error>(loaded).report().toStdString();
-    const QStringList &display = std::get<Dictionary>(loaded).displayWords;
-    ASSERT_EQ(display.size(), 15500);
-    for (int i = 0; i < display.size(); ++i) {
+    const LineTable &table = std::get<Dictionary>(loaded).lines;
+    ASSERT_EQ(table.size(), 15500);
+    for (int i = 0; i < table.size(); ++i) {
         const QString headword = split(lines[i], u"||").front();
         const std::optional<LetterRange> range = letterRange(headword.first(1).toUpper());
         ASSERT_TRUE(range.has_value()) << headword.toStdString();
-        const int found = findByPrefix(display, range->start, range->end, headword);
+        const int found = findByPrefix(table, range->start, range->end, headword);
         ASSERT_GE(found, 0) << headword.toStdString() << " is not found";
-        EXPECT_EQ(display[found], display[i]) << headword.toStdString() << " selects " << display[found].toStdString();
+        const QString selected = displayWord(table.lineBytes(found));
+        EXPECT_EQ(selected, displayWord(table.lineBytes(i))) << headword.toStdString() << " selects " << selected.toStdString();
     }
 }
 

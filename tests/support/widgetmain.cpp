@@ -1,4 +1,5 @@
 #include "platform/fonts.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 
@@ -12,5 +13,6 @@ int main(int argc, char **argv)
         return RUN_ALL_TESTS();
     QApplication application(argc, argv);
     tolvani::installFontSubstitutes();
+    tolvani::useAsDefaultFont(tolvani::defaultControlFont());
     return RUN_ALL_TESTS();
 }
