@@ -102,7 +102,7 @@ TEST(RankOf, OrdersByWhatALearnerNeeds)
     frequencies.addSenseCounts("house n 12 6 @ ~\nhovel n 1 1 @\n");
     auto rank = [&](const QString &headword, const QString &code, bool meaning, bool example) {
         return rankOf({headword, code, meaning ? u"ghar"_s : QString(), example ? u"e.g."_s : QString(), 0},
-                      frequencies);
+                      frequencies, UsageFrequencies{});
     };
     // Each row outranks the next.
     const std::vector<Rank> ladder{
@@ -140,7 +140,7 @@ TEST(SelectLines, KeepsTheBestRankedAndSortsThem)
     }
     lines.push_back({u"zebra"_s, u"n"_s, u"zebra"_s, u"e.g."_s, 95});
     std::vector<std::pair<QChar, int>> shortLetters;
-    const std::vector<DicLine> chosen = selectLines(lines, WordFrequencies{}, shortLetters);
+    const std::vector<DicLine> chosen = selectLines(lines, WordFrequencies{}, UsageFrequencies{}, shortLetters);
     ASSERT_EQ(chosen.size(), 90u);
     EXPECT_EQ(chosen.back().headword, u"zebra");
     for (std::size_t i = 0; i + 1 < 89; ++i) {

@@ -1,10 +1,18 @@
 #include "builder.h"
 
+#include "corrections.h"
 #include "dictd.h"
 #include "entryparser.h"
+#include "frequency.h"
+#include "lemmatizer.h"
+#include "spelling.h"
+#include "supplement.h"
+
+#include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace tolvani::dicbuild {
 
@@ -12,6 +20,53 @@ int BuildReport::withoutExample() const
 {
     return int(std::count_if(lines.begin(), lines.end(), [](const DicLine &l) { return l.example.isEmpty(); }));
 }
+
+namespace {
+
+QByteArray readTableFile(const BuildInputs &inputs, const char *name)
+{
+    return readFile(inputs.tables + u'/' + QLatin1StringView(name));
+}
+
+std::vector<Coverage> coverageOf(const std::vector<DicLine> &lines, const UsageFrequencies &usage,
+                                 const SpellingVariants &variants)
+{
+    QSet<QString> headwords;
+    for (const DicLine &line : lines)
+        headwords.insert(line.headword.toLower());
+    std::vector<Coverage> out;
+    for (int top : {1000, 3000, 5000}) {
+        Coverage coverage{top, 0, {}};
+        for (const QString &lemma : usage.topLemmas(top)) {
+            if (headwords.contains(lemma) || headwords.contains(variants.otherOf(lemma)))
+                ++coverage.covered;
+            else
+                coverage.missing.append(lemma);
+        }
+        out.push_back(std::move(coverage));
+    }
+    return out;
+}
+
+void noteDropped(const std::vector<DicLine> &candidates, const UsageFrequencies &usage, BuildReport &report)
+{
+    QSet<QString> kept;
+    for (const DicLine &line : report.lines)
+        kept.insert(line.headword + u'\n' + line.code);
+    std::vector<std::pair<qint64, QString>> dropped;
+    for (const DicLine &line : candidates) {
+        if (kept.contains(line.headword + u'\n' + line.code))
+            continue;
+        ++report.droppedForRoom[line.headword.front().toUpper().unicode() - u'A'];
+        if (!line.headword.contains(u' '))
+            dropped.emplace_back(-usage.of(line.headword), line.headword + u'/' + line.code);
+    }
+    std::sort(dropped.begin(), dropped.end());
+    for (std::size_t i = 0; i < std::min<std::size_t>(dropped.size(), 20); ++i)
+        report.mostUsedDropped.append(dropped[i].second);
+}
+
+} // namespace
 
 QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
 {
@@ -24,9 +79,38 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
         else
             ++report.source.unreadable;
     }
+
+    Corrections corrections;
+    corrections.addTable(readTableFile(inputs, "corrections.tsv"), QStringLiteral("corrections.tsv"));
+    corrections.applyToMeanings(entries);
+    std::vector<DicLine> lines = linesFromSource(entries, report.source);
+    corrections.applyToLines(lines);
+    if (const QStringList stale = corrections.stale(); !stale.isEmpty())
+        throw std::runtime_error(
+            (QStringLiteral("corrections that match nothing in the source:\n  ") + stale.join(u"\n  ")).toStdString());
+    report.correctionsApplied = corrections.appliedByField();
+
+    const std::vector<DicLine> supplement =
+        supplementLines(readTableFile(inputs, "supplement.tsv"), QStringLiteral("supplement.tsv"), lines);
+    lines.insert(lines.end(), supplement.begin(), supplement.end());
+    SpellingVariants variants;
+    variants.addTable(readTableFile(inputs, "spellings.tsv"), QStringLiteral("spellings.tsv"));
+    const std::vector<DicLine> otherSpellings = variantLines(lines, variants);
+    lines.insert(lines.end(), otherSpellings.begin(), otherSpellings.end());
+
     WordFrequencies frequencies;
     frequencies.load(inputs.wordnet);
-    report.lines = selectLines(linesFromSource(entries, report.source), frequencies, report.shortLetters);
+    Lemmatizer lemmatizer;
+    lemmatizer.load(inputs.wordnet);
+    UsageFrequencies usage;
+    usage.load(inputs.tables + QStringLiteral("/subtlex-us.tsv"));
+    usage.countLemmas(lemmatizer);
+    for (auto pair = variants.pairs().cbegin(); pair != variants.pairs().cend(); ++pair)
+        usage.addVariant(pair.key(), pair.value());
+
+    report.lines = selectLines(lines, frequencies, usage, report.shortLetters);
+    noteDropped(lines, usage, report);
+    report.coverage = coverageOf(report.lines, usage, variants);
     report.source.articles += report.source.unreadable;
     return encodeDictionary(report.lines, report.written);
 }
@@ -54,6 +138,38 @@ QString summary(const BuildReport &report)
         out += QStringLiteral("  %1 %2\n").arg(QChar(u'A' + letter)).arg(perLetter[letter]);
     for (const auto &[letter, available] : report.shortLetters)
         out += QStringLiteral("SHORT: letter %1 has only %2 lines\n").arg(letter).arg(available);
+    int fromSource = 0, fromSupplement = 0, spellings = 0;
+    for (const DicLine &line : report.lines) {
+        switch (line.origin) {
+        case Origin::FreeDict: ++fromSource; break;
+        case Origin::Supplement: ++fromSupplement; break;
+        case Origin::Spelling: ++spellings; break;
+        }
+    }
+    out += QStringLiteral("entries by origin: FreeDict %1, supplement %2, other spelling of a FreeDict "
+                          "or supplement entry %3\n")
+               .arg(fromSource)
+               .arg(fromSupplement)
+               .arg(spellings);
+    out += QStringLiteral("corrections applied:");
+    for (const auto &[field, count] : report.correctionsApplied)
+        out += QStringLiteral(" %1 %2").arg(field).arg(count);
+    out += u'\n';
+    for (const Coverage &c : report.coverage) {
+        out += QStringLiteral("most used %1 lemmas (SUBTLEX-US): %2 headwords (%3%)")
+                   .arg(c.top)
+                   .arg(c.covered)
+                   .arg(100.0 * c.covered / c.top, 0, 'f', 1);
+        if (c.top == 1000 || qEnvironmentVariableIsSet("DICSEL_ALL"))
+            out += QStringLiteral("; missing: ") + c.missing.join(u' ');
+        out += u'\n';
+    }
+    out += QStringLiteral("left out for want of room:");
+    for (int letter = 0; letter < 26; ++letter) {
+        if (report.droppedForRoom[letter] > 0)
+            out += QStringLiteral(" %1 %2").arg(QChar(u'A' + letter)).arg(report.droppedForRoom[letter]);
+    }
+    out += QStringLiteral("\n  the most used of them: ") + report.mostUsedDropped.join(u' ') + u'\n';
     out += QStringLiteral("without example: %1\n").arg(report.withoutExample());
     out += QStringLiteral("without meaning: %1\n")
                .arg(std::count_if(report.lines.begin(), report.lines.end(),

@@ -20,11 +20,11 @@ using namespace tolvani::dicbuild;
 
 void printUsage(const BuildInputs &defaults)
 {
-    std::cerr << "usage: tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] OUTPUT\n"
+    std::cerr << "usage: tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] [--tables DIR] OUTPUT\n"
                  "       tolvani-dicbuild --romanize < hindi.txt\n"
                  "defaults: --index "
               << defaults.index.toStdString() << " --dict " << defaults.data.toStdString() << " --wordnet "
-              << defaults.wordnet.toStdString() << "\n";
+              << defaults.wordnet.toStdString() << " --tables " << defaults.tables.toStdString() << "\n";
 }
 
 int romanizeStdin()
@@ -68,6 +68,8 @@ int main(int argc, char *argv[])
             inputs.data = args[++i];
         else if (arg == u"--wordnet" && hasValue)
             inputs.wordnet = args[++i];
+        else if (arg == u"--tables" && hasValue)
+            inputs.tables = args[++i];
         else if (!arg.startsWith(u"--") && output.isEmpty())
             output = arg;
         else {

@@ -120,14 +120,19 @@ bool sortsBefore(const DicLine &a, const DicLine &b)
     return a.sourceOrder < b.sourceOrder;
 }
 
-Rank rankOf(const DicLine &line, const WordFrequencies &frequencies)
+Rank rankOf(const DicLine &line, const WordFrequencies &frequencies, const UsageFrequencies &usage)
 {
-    return {!line.meaning.isEmpty(), !line.headword.contains(u' ') && !isPhraseCode(line.code),
-            !line.example.isEmpty(), isFunctionWordCode(line.code), frequencies.of(line.headword)};
+    const bool singleWord = !line.headword.contains(u' ') && !isPhraseCode(line.code);
+    return {!line.meaning.isEmpty(),
+            singleWord,
+            singleWord ? usage.of(line.headword) : 0,
+            !line.example.isEmpty(),
+            isFunctionWordCode(line.code),
+            frequencies.of(line.headword)};
 }
 
 std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFrequencies &frequencies,
-                                 std::vector<std::pair<QChar, int>> &shortLetters)
+                                 const UsageFrequencies &usage, std::vector<std::pair<QChar, int>> &shortLetters)
 {
     std::array<std::vector<DicLine>, 26> byLetter;
     for (const DicLine &line : lines)
@@ -142,7 +147,7 @@ std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFr
             shortLetters.emplace_back(QChar(u'A' + letter), int(pool.size()));
         std::vector<std::pair<Rank, std::size_t>> ranked;
         for (std::size_t i = 0; i < pool.size(); ++i)
-            ranked.emplace_back(rankOf(pool[i], frequencies), i);
+            ranked.emplace_back(rankOf(pool[i], frequencies, usage), i);
         std::sort(ranked.begin(), ranked.end(), [&](const auto &a, const auto &b) {
             if (a.first != b.first)
                 return a.first > b.first;

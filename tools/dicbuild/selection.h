@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entryparser.h"
+#include "frequency.h"
 #include "wordfrequency.h"
 
 #include <QString>
@@ -11,6 +12,9 @@
 
 namespace tolvani::dicbuild {
 
+// Where a line came from.
+enum class Origin { FreeDict, Supplement, Spelling };
+
 // One line of the dictionary, before encoding.
 struct DicLine {
     QString headword;
@@ -18,6 +22,7 @@ struct DicLine {
     QString meaning; // romanized meanings, joined with ", "
     QString example;
     int sourceOrder = 0; // keeps the source's order among equal headwords
+    Origin origin = Origin::FreeDict;
 };
 
 // What was left out on the way from the source's articles to lines.
@@ -41,26 +46,28 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
 std::array<int, 26> letterQuotas();
 
 // Lines a learner needs most come first: a line with a meaning before one
-// without, single words before phrases and idioms, lines with an example
+// without, single words before phrases and idioms, then the word people
+// use more often (SUBTLEX-US counts of its lemma), lines with an example
 // before lines without, function words before the rest, and then the
 // more common word after WordNet. Ties go alphabetically, then by source
 // order (see selectLines), so the choice never depends on anything but the input.
 struct Rank {
     bool hasMeaning = false;
     bool singleWord = false;
+    qint64 usage = 0;
     bool hasExample = false;
     bool functionWord = false;
     Commonness commonness;
     friend auto operator<=>(const Rank &, const Rank &) = default;
 };
-Rank rankOf(const DicLine &line, const WordFrequencies &frequencies);
+Rank rankOf(const DicLine &line, const WordFrequencies &frequencies, const UsageFrequencies &usage);
 
 // Fills each letter's quota with its best-ranked lines and returns them
 // grouped by letter and sorted case-insensitively within each; a letter
 // that has fewer lines than its quota is reported in `shortLetters`
 // (letter, lines available) and gets what there is.
 std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFrequencies &frequencies,
-                                 std::vector<std::pair<QChar, int>> &shortLetters);
+                                 const UsageFrequencies &usage, std::vector<std::pair<QChar, int>> &shortLetters);
 
 // The order within a letter: by the lower-cased headword, code point by
 // code point, so that a headword comes before every longer one it begins;
