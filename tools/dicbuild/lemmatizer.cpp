@@ -103,9 +103,10 @@ QString Lemmatizer::baseOf(const QString &form) const
         if (!base.isEmpty())
             return base;
     }
-    // Comparatives are rare beside the many nouns in -er that WordNet has
-    // as lemmas ("offer", "outer", "broker"); those stay as they are.
-    if (QString base = isLemma(form) ? QString() : tryEndings(Adjective, adjectiveEndings); !base.isEmpty())
+    // Many nouns and verbs end in -er ("offer", "broker", "lighter"); they
+    // stay as they are, while "older" and "greatest" go to their adjective.
+    const bool nounOrVerb = lemmas_[Noun].contains(form) || lemmas_[Verb].contains(form);
+    if (QString base = nounOrVerb ? QString() : tryEndings(Adjective, adjectiveEndings); !base.isEmpty())
         return base;
     return form;
 }
