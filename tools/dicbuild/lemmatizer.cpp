@@ -56,7 +56,9 @@ void Lemmatizer::addExceptions(PartOfSpeech pos, QByteArrayView exceptions)
     forEachLine(exceptions, [&](QByteArrayView line) {
         const QString form = field(line, 0);
         const QString base = field(line, 1);
-        if (!form.isEmpty() && !base.isEmpty() && !exceptions_[pos].contains(form))
+        // "offer off" and "offer offer": a form that is also its own base
+        // is a word of its own.
+        if (!form.isEmpty() && !base.isEmpty() && (!exceptions_[pos].contains(form) || base == form))
             exceptions_[pos].insert(form, base);
     });
 }

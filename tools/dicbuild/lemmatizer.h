@@ -26,7 +26,8 @@ public:
 
     // index.noun and the like: "lemma pos synset-count ...".
     void addLemmas(PartOfSpeech pos, QByteArrayView index);
-    // noun.exc and the like: "form base [base...]"; the first base counts.
+    // noun.exc and the like: "form base [base...]"; the first base counts,
+    // unless another line gives the form as its own base.
     void addExceptions(PartOfSpeech pos, QByteArrayView exceptions);
     // Reads index.* and *.exc from a WordNet directory; throws
     // std::runtime_error if one is missing.
