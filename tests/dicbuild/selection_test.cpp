@@ -1,5 +1,7 @@
 #include "selection.h"
 
+#include "lemmatizer.h"
+
 #include "store/letterranges.h"
 
 #include <gtest/gtest.h>
@@ -98,24 +100,29 @@ TEST(SortsBefore, IgnoresCaseAndPutsPrefixesFirst)
 TEST(RankOf, OrdersByWhatALearnerNeeds)
 {
     WordFrequencies frequencies;
-    frequencies.addTagCounts("house%1:06:00:: 1 100\nhovel%1:06:00:: 1 2\n");
-    frequencies.addSenseCounts("house n 12 6 @ ~\nhovel n 1 1 @\n");
+    frequencies.addTagCounts("house%1:06:00:: 1 100\nhovel%1:06:00:: 1 2\nmansion%1:06:00:: 1 9\n");
+    frequencies.addSenseCounts("house n 12 6 @ ~\nhovel n 1 1 @\nmansion n 1 1 @\n");
+    UsageFrequencies usage;
+    usage.addForms("house\t19570\nhouses\t1219\nhovel\t28\n");
+    usage.countLemmas(Lemmatizer{});
     auto rank = [&](const QString &headword, const QString &code, bool meaning, bool example) {
         return rankOf({headword, code, meaning ? u"ghar"_s : QString(), example ? u"e.g."_s : QString(), 0},
-                      frequencies, UsageFrequencies{});
+                      frequencies, usage);
     };
-    // Each row outranks the next.
+    // Each row outranks the next: the word people use more wins before an
+    // example, a function word or WordNet's count can.
     const std::vector<Rank> ladder{
-        rank(u"of"_s, u"prep"_s, true, true),     rank(u"house"_s, u"n"_s, true, true),
-        rank(u"hovel"_s, u"n"_s, true, true),     rank(u"zzyzx"_s, u"n"_s, true, true),
-        rank(u"house"_s, u"n"_s, true, false),    rank(u"house boat"_s, u"n"_s, true, true),
+        rank(u"house"_s, u"n"_s, true, true),      rank(u"house"_s, u"n"_s, true, false),
+        rank(u"hovel"_s, u"n"_s, true, true),      rank(u"of"_s, u"prep"_s, true, true),
+        rank(u"mansion"_s, u"n"_s, true, true),    rank(u"zzyzx"_s, u"n"_s, true, true),
+        rank(u"mansion"_s, u"n"_s, true, false),   rank(u"house boat"_s, u"n"_s, true, true),
         rank(u"house boat"_s, u"n"_s, true, false), rank(u"house"_s, u"n"_s, false, true),
     };
     for (std::size_t i = 0; i + 1 < ladder.size(); ++i)
         EXPECT_GT(ladder[i], ladder[i + 1]) << "row " << i;
     EXPECT_LT(rank(u"house"_s, u"idm"_s, true, true), rank(u"hovel"_s, u"n"_s, true, true))
         << "an idiom counts as a phrase whatever its headword";
-    EXPECT_LT(rank(u"house"_s, u"phrvt"_s, true, true), rank(u"hovel"_s, u"n"_s, true, true));
+    EXPECT_LT(rank(u"house"_s, u"phrvt"_s, true, true), rank(u"zzyzx"_s, u"n"_s, true, true));
 }
 
 TEST(WordFrequencies, FallsBackToTheBaseForm)

@@ -48,7 +48,7 @@ std::vector<Coverage> coverageOf(const std::vector<DicLine> &lines, const UsageF
     return out;
 }
 
-void noteDropped(const std::vector<DicLine> &candidates, const UsageFrequencies &usage, BuildReport &report)
+void noteNotKept(const std::vector<DicLine> &candidates, const UsageFrequencies &usage, BuildReport &report)
 {
     QSet<QString> kept;
     for (const DicLine &line : report.lines)
@@ -57,13 +57,13 @@ void noteDropped(const std::vector<DicLine> &candidates, const UsageFrequencies 
     for (const DicLine &line : candidates) {
         if (kept.contains(line.headword + u'\n' + line.code))
             continue;
-        ++report.droppedForRoom[line.headword.front().toUpper().unicode() - u'A'];
+        ++report.notKept[line.headword.front().toUpper().unicode() - u'A'];
         if (!line.headword.contains(u' '))
             dropped.emplace_back(-usage.of(line.headword), line.headword + u'/' + line.code);
     }
     std::sort(dropped.begin(), dropped.end());
     for (std::size_t i = 0; i < std::min<std::size_t>(dropped.size(), 20); ++i)
-        report.mostUsedDropped.append(dropped[i].second);
+        report.mostUsedNotKept.append(dropped[i].second);
 }
 
 } // namespace
@@ -109,7 +109,7 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
         usage.addVariant(pair.key(), pair.value());
 
     report.lines = selectLines(lines, frequencies, usage, report.shortLetters);
-    noteDropped(lines, usage, report);
+    noteNotKept(lines, usage, report);
     report.coverage = coverageOf(report.lines, usage, variants);
     report.source.articles += report.source.unreadable;
     return encodeDictionary(report.lines, report.written);
@@ -164,12 +164,12 @@ QString summary(const BuildReport &report)
             out += QStringLiteral("; missing: ") + c.missing.join(u' ');
         out += u'\n';
     }
-    out += QStringLiteral("left out for want of room:");
+    out += QStringLiteral("not kept (no room, or no meaning):");
     for (int letter = 0; letter < 26; ++letter) {
-        if (report.droppedForRoom[letter] > 0)
-            out += QStringLiteral(" %1 %2").arg(QChar(u'A' + letter)).arg(report.droppedForRoom[letter]);
+        if (report.notKept[letter] > 0)
+            out += QStringLiteral(" %1 %2").arg(QChar(u'A' + letter)).arg(report.notKept[letter]);
     }
-    out += QStringLiteral("\n  the most used of them: ") + report.mostUsedDropped.join(u' ') + u'\n';
+    out += QStringLiteral("\n  the most used of them: ") + report.mostUsedNotKept.join(u' ') + u'\n';
     out += QStringLiteral("without example: %1\n").arg(report.withoutExample());
     out += QStringLiteral("without meaning: %1\n")
                .arg(std::count_if(report.lines.begin(), report.lines.end(),

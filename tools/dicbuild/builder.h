@@ -40,8 +40,8 @@ struct BuildReport {
     std::vector<std::pair<QChar, int>> shortLetters;
     std::map<QString, int> correctionsApplied; // by field
     std::vector<Coverage> coverage;            // top 1,000, 3,000 and 5,000
-    std::array<int, 26> droppedForRoom{};      // candidates that did not fit, by letter
-    QStringList mostUsedDropped;               // the most used of them
+    std::array<int, 26> notKept{};             // candidates not kept, by letter
+    QStringList mostUsedNotKept;               // the most used of them
     int withoutExample() const;
 };
 
