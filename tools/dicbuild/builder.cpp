@@ -66,6 +66,26 @@ void noteNotKept(const std::vector<DicLine> &candidates, const UsageFrequencies 
         report.mostUsedNotKept.append(dropped[i].second);
 }
 
+// The meanings of a line: its pieces joined with ", ", not counting a
+// comma inside a note in brackets.
+int meaningCount(const QString &meaning)
+{
+    if (meaning.isEmpty())
+        return 0;
+    int count = 1;
+    int depth = 0;
+    for (qsizetype i = 0; i < meaning.size(); ++i) {
+        const QChar c = meaning[i];
+        if (c == u'(' || c == u'{' || c == u'[')
+            ++depth;
+        else if ((c == u')' || c == u'}' || c == u']') && depth > 0)
+            --depth;
+        else if (depth == 0 && QStringView(meaning).sliced(i).startsWith(u", "))
+            ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
@@ -138,22 +158,31 @@ QString summary(const BuildReport &report)
         out += QStringLiteral("  %1 %2\n").arg(QChar(u'A' + letter)).arg(perLetter[letter]);
     for (const auto &[letter, available] : report.shortLetters)
         out += QStringLiteral("SHORT: letter %1 has only %2 lines\n").arg(letter).arg(available);
-    int fromSource = 0, fromSupplement = 0, spellings = 0;
+    struct Counts {
+        int entries = 0, meanings = 0, examples = 0;
+    };
+    std::map<Origin, Counts> byOrigin;
     for (const DicLine &line : report.lines) {
-        switch (line.origin) {
-        case Origin::FreeDict: ++fromSource; break;
-        case Origin::Supplement: ++fromSupplement; break;
-        case Origin::Spelling: ++spellings; break;
-        }
+        Counts &counts = byOrigin[line.origin];
+        ++counts.entries;
+        counts.meanings += meaningCount(line.meaning);
+        counts.examples += line.example.isEmpty() ? 0 : 1;
     }
-    out += QStringLiteral("entries by origin: FreeDict %1, supplement %2, other spelling of a FreeDict "
-                          "or supplement entry %3\n")
-               .arg(fromSource)
-               .arg(fromSupplement)
-               .arg(spellings);
+    const std::pair<Origin, const char *> origins[] = {
+        {Origin::FreeDict, "FreeDict"}, {Origin::Supplement, "supplement"}, {Origin::Spelling, "other spelling"}};
+    for (const auto &[origin, name] : origins) {
+        const Counts &counts = byOrigin[origin];
+        out += QStringLiteral("from %1: %2 entries, %3 meanings, %4 examples\n")
+                   .arg(QLatin1StringView(name))
+                   .arg(counts.entries)
+                   .arg(counts.meanings)
+                   .arg(counts.examples);
+    }
     out += QStringLiteral("corrections applied:");
     for (const auto &[field, count] : report.correctionsApplied)
         out += QStringLiteral(" %1 %2").arg(field).arg(count);
+    if (report.correctionsApplied.empty())
+        out += QStringLiteral(" none");
     out += u'\n';
     for (const Coverage &c : report.coverage) {
         out += QStringLiteral("most used %1 lemmas (SUBTLEX-US): %2 headwords (%3%)")
