@@ -8,7 +8,7 @@ The package lists 74,286 word forms of SUBTLEX-US (film and television
 subtitles, 51 million words) with their counts. The dictionary builder
 needs only the forms that can decide which entries to keep, so forms seen
 fewer than MIN_COUNT times are left out; forms that differ only in case
-are merged, and personal names (listed in names.txt beside this script)
+are merged, and personal and place names (names.txt beside this script)
 are left out because no dictionary entry can cover them, and so are
 single letters and the pieces of contractions (FRAGMENTS).
 """
