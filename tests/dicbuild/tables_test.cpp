@@ -59,6 +59,17 @@ TEST(Corrections, ChangeCodesExamplesAndDropEntries)
     EXPECT_TRUE(table.stale().isEmpty());
 }
 
+TEST(Corrections, ACodeTheHeadwordHasAlreadyMergesTheLines)
+{
+    std::vector<DicLine> lines{{u"constant"_s, u"a"_s, u"aparivartanshil"_s, {}, 0},
+                               {u"constant"_s, u"n"_s, u"sthayi, aparivartanshil"_s, u"It stays constant."_s, 1}};
+    Corrections table = corrections("constant\tn\tcode\tn\ta\tall its meanings are adjectives\n");
+    table.applyToLines(lines);
+    ASSERT_EQ(lines.size(), 1u) << "constant must not get two adjective lines";
+    EXPECT_EQ(lines[0].meaning, u"aparivartanshil, sthayi");
+    EXPECT_EQ(lines[0].example, u"It stays constant.") << "the line without an example takes the other's";
+}
+
 TEST(Corrections, RowsThatMatchNothingAreListed)
 {
     std::vector<DicLine> lines{{u"should"_s, u"mv"_s, u"chahiye"_s, {}, 0}};
@@ -86,10 +97,6 @@ TEST(Corrections, RejectMalformedRows)
     for (const QByteArray &rows : bad)
         EXPECT_THROW(corrections(rows), std::runtime_error) << rows.toStdString();
     EXPECT_THROW(Corrections().addTable("headword\tcode\n", u"corrections.tsv"_s), std::runtime_error);
-
-    std::vector<DicLine> lines{{u"about"_s, u"adv"_s, {}, {}, 0}, {u"about"_s, u"prep"_s, {}, {}, 1}};
-    Corrections twice = corrections("about\tadv\tcode\tadv\tprep\twrong\n");
-    EXPECT_THROW(twice.applyToLines(lines), std::runtime_error) << "would give about two prep lines";
 }
 
 TEST(Supplement, RowsBecomeRomanizedLines)

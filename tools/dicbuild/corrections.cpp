@@ -6,6 +6,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tolvani::dicbuild {
@@ -22,6 +23,18 @@ QString comparable(QStringView piece)
 QString lineKey(const QString &headword, const QString &code)
 {
     return headword.toLower() + u'\n' + code;
+}
+
+void mergeInto(DicLine &kept, const DicLine &merged)
+{
+    QStringList meanings = kept.meaning.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    for (const QString &meaning : merged.meaning.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        if (!meanings.contains(meaning))
+            meanings.append(meaning);
+    }
+    kept.meaning = meanings.join(QStringLiteral(", "));
+    if (kept.example.isEmpty())
+        kept.example = merged.example;
 }
 
 } // namespace
@@ -128,16 +141,17 @@ void Corrections::applyToLines(std::vector<DicLine> &lines)
             } else if (row.field == u"entry") {
                 lines.erase(line);
             } else {
-                for (const DicLine &other : lines) {
-                    if (lineKey(other.headword, other.code) == lineKey(row.headword, row.replacement))
-                        throw std::runtime_error(
-                            QStringLiteral("%1:%2: %3 already has a line with code %4; drop one of them instead")
-                                .arg(name_)
-                                .arg(row.line)
-                                .arg(row.headword, row.replacement)
-                                .toStdString());
+                // A line that already has the new code takes this one's
+                // meanings, as articles repeating a headword and code do.
+                const auto same = std::find_if(lines.begin(), lines.end(), [&](const DicLine &other) {
+                    return lineKey(other.headword, other.code) == lineKey(row.headword, row.replacement);
+                });
+                if (same == lines.end()) {
+                    line->code = row.replacement;
+                } else {
+                    mergeInto(*same, *line);
+                    lines.erase(line);
                 }
-                line->code = row.replacement;
             }
             break;
         }

@@ -39,9 +39,8 @@ public:
 
     // Replaces, drops or adds meaning pieces in the articles the rows name.
     void applyToMeanings(std::vector<SourceEntry> &entries);
-    // Changes codes and examples and drops entries. Throws
-    // std::runtime_error when a new code gives a headword a second line
-    // with that code.
+    // Changes codes and examples and drops entries. A line whose new code
+    // its headword already has is merged into that line.
     void applyToLines(std::vector<DicLine> &lines);
 
     // "name:line: headword code field old" of every row that matched
