@@ -26,7 +26,15 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
     }
     WordFrequencies frequencies;
     frequencies.load(inputs.wordnet);
-    report.lines = selectLines(linesFromSource(entries, report.source), frequencies, report.shortLetters);
+    std::vector<DicLine> lines = linesFromSource(entries, report.source);
+    WordForms forms;
+    forms.load(inputs.wordnet);
+    WordNetExamples wordnet;
+    wordnet.load(inputs.wordnet);
+    ExampleStats allLines;
+    chooseExamples(lines, forms, wordnet, allLines);
+    report.lines = selectLines(lines, frequencies, report.shortLetters);
+    chooseExamples(report.lines, forms, wordnet, report.examples);
     report.source.articles += report.source.unreadable;
     return encodeDictionary(report.lines, report.written);
 }
@@ -62,6 +70,24 @@ QString summary(const BuildReport &report)
     out += QStringLiteral("characters dropped (not in Windows-1252): %1\n").arg(report.written.dropped());
     for (const auto &[ch, count] : report.written.droppedChars)
         out += QStringLiteral("  U+%1: %2\n").arg(int(ch), 4, 16, QChar(u'0')).arg(count);
+    out += examplesAndRepairsSummary(report);
+    return out;
+}
+
+QString examplesAndRepairsSummary(const BuildReport &report)
+{
+    const ExampleStats &e = report.examples;
+    QString out = QStringLiteral("examples: %1 English from the source using the headword, %2 from WordNet, "
+                                 "%3 romanized Hindi, %4 English without the headword, %5 none\n")
+                      .arg(e.freeDict)
+                      .arg(e.wordNet)
+                      .arg(e.hindi)
+                      .arg(e.otherEnglish)
+                      .arg(e.none);
+    out += QStringLiteral("sense lines recovered from among the examples: %1\n").arg(report.source.recoveredSenses);
+    out += QStringLiteral("damaged text in meanings (all articles):\n");
+    for (int kind = 0; kind < kRepairKinds; ++kind)
+        out += QStringLiteral("  %1: %2\n").arg(repairName(Repair(kind))).arg(report.source.repairs.count[std::size_t(kind)]);
     return out;
 }
 

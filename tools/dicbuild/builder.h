@@ -1,5 +1,6 @@
 #pragma once
 
+#include "examples.h"
 #include "selection.h"
 #include "writer.h"
 
@@ -24,6 +25,7 @@ struct BuildReport {
     WriteStats written;
     std::vector<DicLine> lines;
     std::vector<std::pair<QChar, int>> shortLetters;
+    ExampleStats examples; // of the lines kept
     int withoutExample() const;
 };
 
@@ -33,5 +35,9 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report);
 
 // Entries per letter, lines without example, what was dropped.
 QString summary(const BuildReport &report);
+
+// Where the kept lines' examples came from, the sense lines recovered and
+// the damaged text repaired or dropped, by kind.
+QString examplesAndRepairsSummary(const BuildReport &report);
 
 } // namespace tolvani::dicbuild

@@ -2,6 +2,10 @@
 
 #include "romanizer.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace tolvani::dicbuild {
 namespace {
 
@@ -40,6 +44,17 @@ bool hasDevanagari(QStringView text)
     return false;
 }
 
+// "--"2.धार/फल" (also written "--i2.", "*--"3.", "--"5'", with or
+// without the number) is a sense line; the text after the marker, or nullopt.
+std::optional<QString> afterSenseMarker(const QString &example)
+{
+    static const QRegularExpression marker(QStringLiteral(R"(^[*?\s]*--\s*(?:"|i(?=\d))?\s*(?:\d+\s*[.']?)?\s*(.*?)["\s]*$)"));
+    const QRegularExpressionMatch match = marker.match(example);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1);
+}
+
 } // namespace
 
 QString simplified(QStringView text)
@@ -74,7 +89,18 @@ std::optional<SourceEntry> parseEntry(QStringView article)
         if (line.trimmed().isEmpty())
             continue;
         if (line.front().isSpace() || line.trimmed().front() == u'"') {
-            if (QString example = stripQuotes(line); !example.isEmpty())
+            QString example = stripQuotes(line);
+            if (const std::optional<QString> hidden = afterSenseMarker(example)) {
+                if (hasDevanagari(*hidden)) {
+                    entry.senses.append(*hidden);
+                    ++entry.recoveredSenses;
+                    continue;
+                }
+                if (!std::any_of(hidden->begin(), hidden->end(), isAsciiLetter))
+                    continue; // a sense number with no text
+                example = *hidden; // an English example behind a stray marker
+            }
+            if (!example.isEmpty())
                 entry.examples.append(example);
         } else if (const auto sense = senseText(line)) {
             entry.senses.append(sense->toString());

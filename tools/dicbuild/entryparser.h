@@ -16,9 +16,12 @@ struct SourceEntry {
     QString category;
     QStringList senses;   // the text after each "1. ", "2. ", ...
     QStringList examples; // quotes and surrounding blanks stripped
+    int recoveredSenses = 0; // sense lines found among the examples
 };
 
-// Nullopt when the header has no <Category>.
+// A numbered sense that the source hid among the examples, as a line
+// "--"2.धार"" beneath the example of the sense before it, goes into the
+// senses. Nullopt when the header has no <Category>.
 std::optional<SourceEntry> parseEntry(QStringView article);
 
 // The headword as the dictionary shows it: the source's joiners "_" and
