@@ -2,6 +2,7 @@
 
 #include "dictd.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace tolvani::dicbuild {
@@ -84,6 +85,18 @@ QSet<QString> WordForms::formsOf(QStringView word) const
     }
     if (doublesFinalConsonant(w))
         add(w + last, {u"ed", u"ing", u"er", u"est"});
+    if (w.endsWith(u"man"))
+        add(QStringView(w).chopped(3), {u"men"});
+    // British and American spellings ("colonise", "colonized"; "colour", "color").
+    for (const QString &form : QSet<QString>(forms)) {
+        QString other = form;
+        if (other.contains(u"is"))
+            forms.insert(QString(other).replace(QStringLiteral("is"), QStringLiteral("iz")));
+        if (other.contains(u"iz"))
+            forms.insert(QString(other).replace(QStringLiteral("iz"), QStringLiteral("is")));
+        if (other.contains(u"our"))
+            forms.insert(other.replace(QStringLiteral("our"), QStringLiteral("or")));
+    }
     return forms;
 }
 
@@ -98,8 +111,18 @@ bool WordForms::uses(QStringView headword, QStringView sentence) const
         if (formWords.size() > 1 && joinedSentence.contains(u' ' + formWords.join(u' ') + u' '))
             return true;
     }
+    // A compound may be written open or hyphenated ("play ground").
+    QStringList joined;
+    for (qsizetype i = 0; i + 1 < sentenceWords.size(); ++i)
+        joined.append(sentenceWords[i] + sentenceWords[i + 1]);
+    const QStringList headwordWords = wordsOf(headword);
+    if (headwordWords.size() == 1) {
+        const QSet<QString> forms = formsOf(headwordWords.front());
+        if (std::any_of(joined.begin(), joined.end(), [&](const QString &w) { return forms.contains(w); }))
+            return true;
+    }
     qsizetype at = 0;
-    for (const QString &word : wordsOf(headword)) {
+    for (const QString &word : headwordWords) {
         const QSet<QString> forms = formsOf(word);
         while (at < sentenceWords.size() && !forms.contains(sentenceWords[at]))
             ++at;
@@ -107,7 +130,7 @@ bool WordForms::uses(QStringView headword, QStringView sentence) const
             return false;
         ++at;
     }
-    return !wordsOf(headword).isEmpty();
+    return !headwordWords.isEmpty();
 }
 
 } // namespace tolvani::dicbuild

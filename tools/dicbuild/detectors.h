@@ -1,0 +1,37 @@
+#pragma once
+
+#include "selection.h"
+#include "wordforms.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tolvani::dicbuild {
+
+// What a detector found suspicious in a line of the built dictionary; a
+// reviewer decides whether it is a fault.
+enum class Suspicion {
+    NounMeansVerb,     // n or a line whose every meaning is a verb ("...na")
+    VerbWithoutVerb,   // verb line with no verb among its meanings
+    ExampleLacksWord,  // the example holds neither the headword nor a form of it
+    HindiExample,      // the example is romanized Hindi
+    LatinInMeaning,    // letters romanization never writes: WX or other residue
+};
+
+struct Finding {
+    Suspicion kind;
+    const DicLine *line;
+};
+
+// A short name of the kind for the report ("noun-means-verb", ...).
+QString suspicionName(Suspicion kind);
+
+// Runs every detector over the lines, in line order.
+std::vector<Finding> detectSuspicious(const std::vector<DicLine> &lines, const WordForms &forms);
+
+// True when the romanized meaning reads as a Hindi verb: its last word is
+// an infinitive ("samajhna", "dhyan dena").
+bool isVerbMeaning(QStringView meaning);
+
+} // namespace tolvani::dicbuild
