@@ -3,7 +3,11 @@
 #include "examples.h"
 #include "romanizer.h"
 
+#include <QSet>
+
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace tolvani::dicbuild {
 namespace {
@@ -51,6 +55,18 @@ bool hasLatinResidue(const QString &meaning)
     return false;
 }
 
+// The words of one meaning, without the punctuation that ends some.
+QStringList wordsOfMeaning(QStringView meaning)
+{
+    QStringList words = meaning.toString().split(u' ', Qt::SkipEmptyParts);
+    if (!words.isEmpty()) {
+        QString &last = words.back();
+        while (!last.isEmpty() && !last.back().isLetter())
+            last.chop(1);
+    }
+    return words;
+}
+
 bool isRomanizedHindi(const DicLine &line)
 {
     return std::any_of(line.sourceExamples.begin(), line.sourceExamples.end(), [&](const QString &example) {
@@ -79,8 +95,30 @@ QString suspicionName(Suspicion kind)
 
 bool isVerbMeaning(QStringView meaning)
 {
-    const QStringView last = meaning.trimmed().split(u' ').back();
-    return last.size() > 2 && last.endsWith(u"na");
+    // Infinitives that are also common nouns ("khana" food, "sena" army)
+    // do not make a verb.
+    static const QSet<QString> nouns{
+        u"khana"_s,  u"sena"_s,   u"gana"_s,    u"rachna"_s, u"ghatna"_s, u"namuna"_s, u"jharna"_s,
+        u"mahina"_s, u"sona"_s,   u"jurmana"_s, u"bahana"_s, u"karkhana"_s, u"tahkhana"_s, u"nishana"_s,
+        u"thikana"_s, u"zamana"_s, u"khazana"_s, u"ghrina"_s, u"bhavna"_s, u"kalpana"_s, u"yojna"_s,
+        u"suchna"_s, u"ghoshna"_s, u"tulna"_s,  u"prarthana"_s, u"sambhavna"_s, u"chetna"_s, u"prerna"_s,
+        u"ganna"_s,  u"dastana"_s, u"pasina"_s, u"kamina"_s, u"dharna"_s, u"sarahna"_s,
+        u"kamna"_s,  u"vedna"_s,  u"rona"_s,
+    };
+    const QStringList words = wordsOfMeaning(meaning);
+    return words.size() > 1 && words.back().size() > 2 && words.back().endsWith(u"na") && !nouns.contains(words.back());
+}
+
+bool hasVerbForm(QStringView meaning)
+{
+    // A verb stem after its noun ("prayog kar") is how the source writes
+    // many verbs.
+    static const QSet<QString> stems{u"kar"_s, u"ho"_s, u"de"_s, u"le"_s, u"ja"_s, u"a"_s, u"lag"_s, u"laga"_s,
+                                     u"rakh"_s, u"dal"_s, u"utha"_s, u"nikal"_s, u"bana"_s, u"mar"_s, u"chal"_s,
+                                     u"pa"_s, u"bhej"_s, u"ban"_s, u"jor"_s};
+    const QStringList words = wordsOfMeaning(meaning);
+    return !words.isEmpty()
+           && ((words.back().size() > 2 && words.back().endsWith(u"na")) || (words.size() > 1 && stems.contains(words.back())));
 }
 
 std::vector<Finding> detectSuspicious(const std::vector<DicLine> &lines, const WordForms &forms)
@@ -88,7 +126,7 @@ std::vector<Finding> detectSuspicious(const std::vector<DicLine> &lines, const W
     std::vector<Finding> findings;
     for (const DicLine &line : lines) {
         const QStringList meanings = meaningsOf(line.meaning);
-        const bool anyVerb = std::any_of(meanings.begin(), meanings.end(), [](const QString &m) { return isVerbMeaning(m); });
+        const bool anyVerb = std::any_of(meanings.begin(), meanings.end(), [](const QString &m) { return hasVerbForm(m); });
         const bool allVerbs = !meanings.isEmpty() && std::all_of(meanings.begin(), meanings.end(), [](const QString &m) { return isVerbMeaning(m); });
         if ((line.code == u"n" || line.code == u"a") && allVerbs)
             findings.push_back({Suspicion::NounMeansVerb, &line});

@@ -30,8 +30,13 @@ QString suspicionName(Suspicion kind);
 // Runs every detector over the lines, in line order.
 std::vector<Finding> detectSuspicious(const std::vector<DicLine> &lines, const WordForms &forms);
 
-// True when the romanized meaning reads as a Hindi verb: its last word is
-// an infinitive ("samajhna", "dhyan dena").
+// True when the romanized meaning is a Hindi verb phrase, an infinitive
+// after other words ("dhyan dena"). A lone infinitive is left out: too
+// many are nouns as well ("ghatna"); so are nouns like "dopahar ka khana".
 bool isVerbMeaning(QStringView meaning);
+
+// True when the meaning can be a verb: it ends in an infinitive, or in a
+// verb stem after other words, as the source writes many ("prayog kar").
+bool hasVerbForm(QStringView meaning);
 
 } // namespace tolvani::dicbuild
