@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace tolvani::dicbuild {
 
@@ -19,10 +20,11 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
     const QByteArray data = readGzipFile(inputs.data);
     std::vector<SourceEntry> entries;
     for (const QString &article : dictdArticles(index, data)) {
-        if (std::optional<SourceEntry> entry = parseEntry(article))
-            entries.push_back(std::move(*entry));
-        else
+        std::vector<SourceEntry> parsed = parseArticle(article);
+        if (parsed.empty())
             ++report.source.unreadable;
+        report.source.hiddenArticles += std::max(0, int(parsed.size()) - 1);
+        std::move(parsed.begin(), parsed.end(), std::back_inserter(entries));
     }
     WordFrequencies frequencies;
     frequencies.load(inputs.wordnet);
@@ -78,13 +80,16 @@ QString examplesAndRepairsSummary(const BuildReport &report)
 {
     const ExampleStats &e = report.examples;
     QString out = QStringLiteral("examples: %1 English from the source using the headword, %2 from WordNet, "
-                                 "%3 romanized Hindi, %4 English without the headword, %5 none\n")
+                                 "%3 romanized Hindi, %4 English without the headword, %5 none; "
+                                 "%6 English examples had Devanagari residue romanized\n")
                       .arg(e.freeDict)
                       .arg(e.wordNet)
                       .arg(e.hindi)
                       .arg(e.otherEnglish)
-                      .arg(e.none);
+                      .arg(e.none)
+                      .arg(e.residueRomanized);
     out += QStringLiteral("sense lines recovered from among the examples: %1\n").arg(report.source.recoveredSenses);
+    out += QStringLiteral("articles recovered from among the examples: %1\n").arg(report.source.hiddenArticles);
     out += QStringLiteral("damaged text in meanings (all articles):\n");
     for (int kind = 0; kind < kRepairKinds; ++kind)
         out += QStringLiteral("  %1: %2\n").arg(repairName(Repair(kind))).arg(report.source.repairs.count[std::size_t(kind)]);

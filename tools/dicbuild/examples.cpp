@@ -9,17 +9,39 @@ namespace tolvani::dicbuild {
 
 bool isHindi(QStringView text)
 {
-    return std::any_of(text.begin(), text.end(), isDevanagariLetter);
+    const auto devanagari = std::count_if(text.begin(), text.end(), isDevanagariLetter);
+    const auto latin = std::count_if(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+    return devanagari > latin;
 }
+
+namespace {
+
+// An English sentence with a few letters left in Devanagari by a damaged
+// conversion ("Prince edward'स् marriage") reads right once romanized.
+QString englishText(const QString &example, ExampleStats &stats)
+{
+    if (std::none_of(example.begin(), example.end(), isDevanagariLetter))
+        return example;
+    ++stats.residueRomanized;
+    return simplified(romanize(example));
+}
+
+} // namespace
 
 QString chooseExample(const DicLine &line, const WordForms &forms, const WordNetExamples &wordnet,
                       ExampleStats &stats)
 {
     const QStringList &examples = line.sourceExamples;
     for (const QString &example : examples) {
-        if (!isHindi(example) && forms.uses(line.headword, example)) {
+        if (isHindi(example))
+            continue;
+        ExampleStats residue;
+        if (const QString text = englishText(example, residue); forms.uses(line.headword, text)) {
             ++stats.freeDict;
-            return example;
+            stats.residueRomanized += residue.residueRomanized;
+            return text;
         }
     }
     if (const std::optional<WordNetPart> part = wordNetPart(line.code)) {
@@ -40,7 +62,7 @@ QString chooseExample(const DicLine &line, const WordForms &forms, const WordNet
     }
     if (!examples.isEmpty()) {
         ++stats.otherEnglish;
-        return examples.front();
+        return englishText(examples.front(), stats);
     }
     ++stats.none;
     return {};

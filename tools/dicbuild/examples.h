@@ -19,10 +19,12 @@ struct ExampleStats {
     int hindi = 0;          // a romanized Hindi example of the source
     int otherEnglish = 0;   // an English example of the source without the headword
     int none = 0;
+    int residueRomanized = 0; // English examples with Devanagari residue, romanized
 };
 
-// True when the text holds Devanagari: such an example is written in Hindi
-// even if it quotes the English word ("यह काम्बली का 'house' है.").
+// True when the text has more Devanagari letters than Latin ones: such an
+// example is written in Hindi even if it quotes the English word
+// ("यह काम्बली का 'house' है.").
 bool isHindi(QStringView text);
 
 // The example a line shows, in this order of preference: the first English

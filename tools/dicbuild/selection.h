@@ -32,6 +32,7 @@ struct SourceStats {
     int merged = 0;           // same headword and code as an earlier article
     std::map<QString, int> unknownCategories;
     int recoveredSenses = 0;  // sense lines hidden among the examples
+    int hiddenArticles = 0;   // articles written into another's examples
     RepairCounts repairs;     // damaged text in the meanings
 };
 
