@@ -1,0 +1,33 @@
+#include "detectors.h"
+
+#include "romanizer.h"
+
+#include <gtest/gtest.h>
+
+namespace tolvani::dicbuild {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(Detectors, FlagWordClassExampleAndResidueFaults)
+{
+    WordForms forms;
+    const std::vector<DicLine> lines{
+        {u"chase"_s, u"n"_s, u"pichha karna"_s, u"The police abandoned their chase."_s, 0, {}},
+        {u"lunch"_s, u"n"_s, u"dopahar ka khana"_s, u"I will meet you over lunch."_s, 1, {}},
+        {u"collide"_s, u"v"_s, u"takkar"_s, u"The car collided with a truck."_s, 2, {}},
+        {u"use"_s, u"vti"_s, u"prayog kar"_s, u"She uses it rarely."_s, 3, {}},
+        {u"house"_s, u"n"_s, u"ghar"_s, romanize(u"यह काम्बली का 'house' है."), 4, {u"यह काम्बली का 'house' है."_s}},
+        {u"ocean"_s, u"n"_s, u"sagar"_s, u"Pacific is the deepest ocear."_s, 5, {}},
+        {u"motto"_s, u"n"_s, u"AxarSa vakya"_s, u"That's my motto."_s, 6, {}},
+    };
+    QStringList found;
+    for (const Finding &f : detectSuspicious(lines, forms))
+        found.append(f.line->headword + u' ' + suspicionName(f.kind));
+    EXPECT_EQ(found, (QStringList{u"chase noun-or-adjective-means-verb"_s, u"collide verb-without-verb"_s,
+                                  u"house hindi-example"_s, u"ocean example-lacks-headword"_s,
+                                  u"motto latin-in-meaning"_s}));
+}
+
+} // namespace
+} // namespace tolvani::dicbuild
