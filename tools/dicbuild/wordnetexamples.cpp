@@ -25,7 +25,9 @@ QStringList glossExamples(QByteArrayView gloss)
         const qsizetype close = gloss.indexOf('"', open + 1);
         if (close < 0)
             break;
-        const QString example = QString::fromUtf8(gloss.sliced(open + 1, close - open - 1)).simplified();
+        // WordNet opens quotes inside an example with a backtick: "his `Hamlet'".
+        const QString example =
+            QString::fromUtf8(gloss.sliced(open + 1, close - open - 1)).replace(u'`', u'\'').simplified();
         if (!example.isEmpty())
             examples.append(example);
         open = gloss.indexOf('"', close + 1);
