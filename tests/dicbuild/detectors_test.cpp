@@ -29,5 +29,25 @@ TEST(Detectors, FlagWordClassExampleAndResidueFaults)
                                   u"motto latin-in-meaning"_s}));
 }
 
+TEST(Detectors, TellVerbPhrasesFromNounsThatEndInNa)
+{
+    struct Case {
+        const char16_t *meaning;
+        bool verbPhrase; // isVerbMeaning: counts against a noun line
+        bool verbForm;   // hasVerbForm: counts for a verb line
+    };
+    const Case cases[] = {
+        {u"pichha karna", true, true},     {u"dhyan dena.", true, true},
+        {u"samajhna", false, true},        {u"dopahar ka khana", false, true},
+        {u"samudri sena", false, true},    {u"prayog kar", false, true},
+        {u"takkar", false, false},         {u"bhrimit", false, false},
+        {u"karne vala", false, false},     {u"", false, false},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(isVerbMeaning(c.meaning), c.verbPhrase) << QStringView(c.meaning).toString().toStdString();
+        EXPECT_EQ(hasVerbForm(c.meaning), c.verbForm) << QStringView(c.meaning).toString().toStdString();
+    }
+}
+
 } // namespace
 } // namespace tolvani::dicbuild

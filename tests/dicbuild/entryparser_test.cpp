@@ -65,6 +65,21 @@ TEST(ParseEntry, SenseLinesAmongTheExamplesGoIntoTheSenses)
         << "a bare sense number is dropped, an English example keeps its text";
 }
 
+TEST(ParseEntry, SenseMarkersInTheirOtherSpellings)
+{
+    // represent, take, tear and spread write the marker in these ways.
+    const auto entry = parseEntry(u"represent /ɹˌɛpɹɪzˈɛnt/ <VT>\n1. प्रतिनिधित्व~करना\n"
+                                  u"      \"--\"5'वर्णन~ करना\"    \"\n"
+                                  u"      \"*--\"3.कार्य में आना/क्रियाशील होना\"\"\n"
+                                  u"      \"?\?--\"2.अशान्तिपूर्ण~होना\"\"\n"
+                                  u"      \" --\"2.अति नफ़रत होना\"\"\n");
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->senses, (QStringList{u"प्रतिनिधित्व~करना"_s, u"वर्णन~ करना"_s, u"कार्य में आना/क्रियाशील होना"_s,
+                                          u"अशान्तिपूर्ण~होना"_s, u"अति नफ़रत होना"_s}));
+    EXPECT_TRUE(entry->examples.isEmpty());
+    EXPECT_EQ(entry->recoveredSenses, 4);
+}
+
 TEST(ParseArticle, ArticlesWrittenIntoTheExamplesBecomeEntries)
 {
     const std::vector<SourceEntry> entries =

@@ -72,6 +72,15 @@ TEST(WordNetExamples, ExamplesOfTheSameClassMostFrequentSenseFirst)
     EXPECT_FALSE(wordNetPart(u"prep").has_value());
 }
 
+TEST(IsHindi, MoreDevanagariThanLatinLetters)
+{
+    EXPECT_TRUE(isHindi(u"यह काम्बली का 'house' है."));
+    EXPECT_TRUE(isHindi(u"उस hawker को बुलाओ."));
+    EXPECT_FALSE(isHindi(u"Prince edward'स् marriage was viewed by thousands of people."));
+    EXPECT_FALSE(isHindi(u"(+, -, /,x६) Mathematics is a game of signs."));
+    EXPECT_FALSE(isHindi(u""));
+}
+
 TEST(ChooseExample, EnglishThatUsesTheWordThenWordNetThenHindi)
 {
     const WordForms forms = formsWithExceptions();
