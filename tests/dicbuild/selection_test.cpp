@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 SourceEntry entry(const QString &headword, const QString &category, QStringList senses = {},
                   QStringList examples = {})
 {
-    return {headword, category, std::move(senses), std::move(examples)};
+    return {headword, category, std::move(senses), std::move(examples), 0};
 }
 
 TEST(LetterQuotas, FillEachRangeUpToItsEnd)
@@ -66,6 +66,24 @@ TEST(LinesFromSource, OneLinePerHeadwordAndCode)
     EXPECT_EQ(lines[0].example, u"Boys sat about.") << "a merged article gives the example the first lacked";
     EXPECT_EQ(lines[1].code, u"prep");
     EXPECT_EQ(stats.merged, 1);
+}
+
+TEST(LinesFromSource, RepairsMeaningsAndKeepsEveryExampleOfMergedArticles)
+{
+    SourceStats stats;
+    SourceEntry yankee = entry(u"Yankee"_s, u"N"_s, {u"अमरीकी{अनौपचारिक}, मिटाना९"_s}, {u"यांकी"_s});
+    yankee.recoveredSenses = 1;
+    const std::vector<DicLine> lines =
+        linesFromSource({yankee, entry(u"Yankee"_s, u"N"_s, {u"अत्यन्त एाुKKPPस"_s}, {u"A Yankee."_s})}, stats);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].meaning.contains(u" ("));
+    EXPECT_FALSE(lines[0].meaning.contains(u'{'));
+    EXPECT_EQ(lines[0].meaning.count(u','), 1) << "the damaged piece is dropped";
+    EXPECT_EQ(lines[0].sourceExamples, (QStringList{u"यांकी"_s, u"A Yankee."_s}));
+    EXPECT_EQ(stats.recoveredSenses, 1);
+    EXPECT_EQ(stats.repairs.of(Repair::Note), 1);
+    EXPECT_EQ(stats.repairs.of(Repair::DigitDropped), 1);
+    EXPECT_EQ(stats.repairs.of(Repair::PieceDropped), 1);
 }
 
 TEST(LinesFromSource, CountsWhatItLeavesOut)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <stdexcept>
 
 namespace tolvani::dicbuild {
@@ -94,12 +95,17 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
     const QByteArray data = readGzipFile(inputs.data);
     std::vector<SourceEntry> entries;
     for (const QString &article : dictdArticles(index, data)) {
-        if (std::optional<SourceEntry> entry = parseEntry(article))
-            entries.push_back(std::move(*entry));
-        else
+        std::vector<SourceEntry> parsed = parseArticle(article);
+        if (parsed.empty())
             ++report.source.unreadable;
+        report.source.hiddenArticles += std::max(0, int(parsed.size()) - 1);
+        std::move(parsed.begin(), parsed.end(), std::back_inserter(entries));
     }
 
+    // Hand corrections work on the source's own text: meaning rows before
+    // the pieces are repaired and romanized, the others on the lines. A
+    // corrected example is kept; every other line gets the best example
+    // of its articles or of WordNet.
     Corrections corrections;
     corrections.addTable(readTableFile(inputs, "corrections.tsv"), QStringLiteral("corrections.tsv"));
     corrections.applyToMeanings(entries);
@@ -109,6 +115,13 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
         throw std::runtime_error(
             (QStringLiteral("corrections that match nothing in the source:\n  ") + stale.join(u"\n  ")).toStdString());
     report.correctionsApplied = corrections.appliedByField();
+
+    WordForms forms;
+    forms.load(inputs.wordnet);
+    WordNetExamples wordnet;
+    wordnet.load(inputs.wordnet);
+    ExampleStats allLines;
+    chooseExamples(lines, forms, wordnet, allLines);
 
     const std::vector<DicLine> supplement =
         supplementLines(readTableFile(inputs, "supplement.tsv"), QStringLiteral("supplement.tsv"), lines);
@@ -131,6 +144,7 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
     report.lines = selectLines(lines, frequencies, usage, report.shortLetters);
     noteNotKept(lines, usage, report);
     report.coverage = coverageOf(report.lines, usage, variants);
+    chooseExamples(report.lines, forms, wordnet, report.examples);
     report.source.articles += report.source.unreadable;
     return encodeDictionary(report.lines, report.written);
 }
@@ -207,6 +221,30 @@ QString summary(const BuildReport &report)
     out += QStringLiteral("characters dropped (not in Windows-1252): %1\n").arg(report.written.dropped());
     for (const auto &[ch, count] : report.written.droppedChars)
         out += QStringLiteral("  U+%1: %2\n").arg(int(ch), 4, 16, QChar(u'0')).arg(count);
+    out += examplesAndRepairsSummary(report);
+    return out;
+}
+
+QString examplesAndRepairsSummary(const BuildReport &report)
+{
+    const ExampleStats &e = report.examples;
+    QString out = QStringLiteral("examples: %1 English from the source using the headword, %2 from WordNet, "
+                                 "%3 romanized Hindi, %4 English without the headword, %5 none, "
+                                 "%7 from corrections, %8 from the supplement; "
+                                 "%6 English examples had Devanagari residue romanized\n")
+                      .arg(e.freeDict)
+                      .arg(e.wordNet)
+                      .arg(e.hindi)
+                      .arg(e.otherEnglish)
+                      .arg(e.none)
+                      .arg(e.residueRomanized)
+                      .arg(e.corrections)
+                      .arg(e.supplement);
+    out += QStringLiteral("sense lines recovered from among the examples: %1\n").arg(report.source.recoveredSenses);
+    out += QStringLiteral("articles recovered from among the examples: %1\n").arg(report.source.hiddenArticles);
+    out += QStringLiteral("damaged text in meanings (all articles):\n");
+    for (int kind = 0; kind < kRepairKinds; ++kind)
+        out += QStringLiteral("  %1: %2\n").arg(repairName(Repair(kind))).arg(report.source.repairs.count[std::size_t(kind)]);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "examples.h"
 #include "selection.h"
 #include "writer.h"
 
@@ -42,6 +43,7 @@ struct BuildReport {
     std::vector<Coverage> coverage;            // top 1,000, 3,000 and 5,000
     std::array<int, 26> notKept{};             // candidates not kept, by letter
     QStringList mostUsedNotKept;               // the most used of them
+    ExampleStats examples; // of the lines kept
     int withoutExample() const;
 };
 
@@ -53,5 +55,9 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report);
 // Entries per letter and by origin, coverage of the most used words,
 // corrections applied, lines without example, what was dropped.
 QString summary(const BuildReport &report);
+
+// Where the kept lines' examples came from, the sense lines recovered and
+// the damaged text repaired or dropped, by kind.
+QString examplesAndRepairsSummary(const BuildReport &report);
 
 } // namespace tolvani::dicbuild

@@ -138,6 +138,7 @@ void Corrections::applyToLines(std::vector<DicLine> &lines)
             ++row.applied;
             if (row.field == u"example") {
                 line->example = row.replacement;
+                line->exampleByHand = true;
             } else if (row.field == u"entry") {
                 lines.erase(line);
             } else {

@@ -23,11 +23,11 @@ bool isFunctionWordCode(const QString &code)
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
-void appendMeanings(QStringList &meanings, const QStringList &senses)
+void appendMeanings(QStringList &meanings, const QStringList &senses, RepairCounts &repairs)
 {
     for (const QString &sense : senses) {
         for (const QString &piece : meaningPieces(sense)) {
-            const QString romanized = simplified(romanize(piece));
+            const QString romanized = simplified(romanize(repairMeaning(piece, repairs)));
             if (!romanized.isEmpty() && !meanings.contains(romanized))
                 meanings.append(romanized);
         }
@@ -64,6 +64,7 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
     QHash<QString, std::size_t> byKey;
     for (const SourceEntry &entry : entries) {
         ++stats.articles;
+        stats.recoveredSenses += entry.recoveredSenses;
         const std::optional<QString> headword = cleanHeadword(entry.headword);
         if (!headword) {
             ++stats.badHeadword;
@@ -82,15 +83,16 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
         const QString key = headword->toLower() + u'\n' + *code;
         if (const auto found = byKey.constFind(key); found != byKey.cend()) {
             ++stats.merged;
-            appendMeanings(meanings[*found], entry.senses);
+            appendMeanings(meanings[*found], entry.senses, stats.repairs);
+            lines[*found].sourceExamples += entry.examples;
             if (lines[*found].example.isEmpty())
                 lines[*found].example = exampleText(entry.examples);
             continue;
         }
         byKey.insert(key, lines.size());
         meanings.emplace_back();
-        appendMeanings(meanings.back(), entry.senses);
-        lines.push_back({*headword, *code, {}, exampleText(entry.examples), int(lines.size())});
+        appendMeanings(meanings.back(), entry.senses, stats.repairs);
+        lines.push_back({*headword, *code, {}, exampleText(entry.examples), int(lines.size()), Origin::FreeDict, entry.examples});
     }
     for (std::size_t i = 0; i < lines.size(); ++i)
         lines[i].meaning = meanings[i].join(u", ");

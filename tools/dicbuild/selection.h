@@ -2,6 +2,7 @@
 
 #include "entryparser.h"
 #include "frequency.h"
+#include "repairs.h"
 #include "wordfrequency.h"
 
 #include <QString>
@@ -23,6 +24,8 @@ struct DicLine {
     QString example;
     int sourceOrder = 0; // keeps the source's order among equal headwords
     Origin origin = Origin::FreeDict;
+    QStringList sourceExamples = {}; // every example of its articles, as the source writes them
+    bool exampleByHand = false; // written for this dictionary: no rule replaces it
 };
 
 // What was left out on the way from the source's articles to lines.
@@ -34,11 +37,15 @@ struct SourceStats {
     int unknownCategory = 0;
     int merged = 0;           // same headword and code as an earlier article
     std::map<QString, int> unknownCategories;
+    int recoveredSenses = 0;  // sense lines hidden among the examples
+    int hiddenArticles = 0;   // articles written into another's examples
+    RepairCounts repairs;     // damaged text in the meanings
 };
 
 // One line per headword and word-type code, in source order. Articles that
-// repeat a headword and code add their meanings to the first and give it
-// an example if it had none.
+// repeat a headword and code add their meanings and examples to the first
+// and give it an example if it had none. Damaged meanings are repaired or
+// dropped (see repairMeaning).
 std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, SourceStats &stats);
 
 // How many lines each letter A-Z gets, so that they end exactly where the

@@ -65,7 +65,9 @@ std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name,
             if (!romanized.isEmpty() && !meanings.contains(romanized))
                 meanings.append(romanized);
         }
-        lines.push_back({headword, code, meanings.join(u", "), simplified(row.fields[3]), order++, Origin::Supplement});
+        DicLine line{headword, code, meanings.join(u", "), simplified(row.fields[3]), order++, Origin::Supplement};
+        line.exampleByHand = true;
+        lines.push_back(std::move(line));
     }
     return lines;
 }
