@@ -107,6 +107,82 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"Empty", u"", ""}),
     caseName);
 
+// Words of the source the cases below split into (or must not): each word
+// occurs once unless repeated.
+HindiVocabulary testVocabulary()
+{
+    HindiVocabulary vocabulary;
+    vocabulary.addText(u"सफल, समर्थ परिचित अपेक्षित अधिकार हरण~करना सुविधा अपमान सफलता अनुभव सिलवट "
+                       u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
+                       u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट");
+    return vocabulary;
+}
+
+class RomanizeParts : public testing::TestWithParam<RomanizeCase> {};
+
+TEST_P(RomanizeParts, DecidesTheSchwaInEachPart)
+{
+    static const HindiVocabulary vocabulary = testVocabulary();
+    const RomanizeCase &c = GetParam();
+    EXPECT_EQ(romanize(QStringView(c.hindi), vocabulary).toStdString(), c.latin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Prefix, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"NegativeBeforeS", u"असफल", "asaphal"},
+        RomanizeCase{"NegativeBeforeCluster", u"असमर्थ", "asamarth"},
+        RomanizeCase{"NegativeBeforePari", u"अपरिचित", "aparichit"},
+        RomanizeCase{"SharesTheShortVowel", u"अनपेक्षित", "anapekshit"},
+        RomanizeCase{"SharesBeforeDh", u"अनधिकार", "anadhikar"},
+        RomanizeCase{"KeepsItsABeforeH", u"अपहरण", "apaharan"},
+        RomanizeCase{"BeforeSuffixedWord", u"असमाधानीय", "asamadhaniya"},
+        RomanizeCase{"NotBeforeTwoSyllables", u"अगला", "agla"},
+        RomanizeCase{"TwoSyllablePrefixNeedsThreeAfter", u"बदलना", "badalna"},
+        RomanizeCase{"NotBeforeUnknownWord", u"असमय", "asmay"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Suffix, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"Janak", u"सुविधाजनक", "suvidhajanak"},
+        RomanizeCase{"JanakAfterConsonant", u"अपमानजनक", "apmanjanak"},
+        RomanizeCase{"PrefixAndSuffix", u"असफलता", "asaphalta"},
+        RomanizeCase{"TaAfterClusterKeepsA", u"स्पष्टता", "spashtata"},
+        RomanizeCase{"UnknownStemBeforeLongMember", u"ब्रह्मवादी", "brahmvadi"},
+        RomanizeCase{"ManAfterCluster", u"वर्तमान", "vartaman"},
+        RomanizeCase{"EndingIAfterLongStem", u"अनुभवी", "anubhavi"},
+        RomanizeCase{"EndingIAfterShortStem", u"पहली", "pahli"},
+        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Compound, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"TwoWords", u"राजमहल", "rajmahal"},
+        RomanizeCase{"ClusterBeforeConsonant", u"शब्दकोश", "shabdkosh"},
+        RomanizeCase{"ClusterBeforeVowel", u"ग्रीष्मऋतु", "grishmaritu"},
+        RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
+        RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
+        RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},
+        RomanizeCase{"UnknownMemberFallsBack", u"रजतमहल", "rajtamhal"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Stem, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"RanAfterLongVowel", u"पर्यावरण", "paryavaran"},
+        RomanizeCase{"HaranAfterLongVowel", u"उदाहरण", "udaharan"},
+        RomanizeCase{"RanAfterShortVowel", u"अनुसरण", "anusaran"},
+        RomanizeCase{"Lan", u"संकलन", "sankalan"},
+        RomanizeCase{"Man", u"प्रशमन", "prashaman"},
+        RomanizeCase{"Tan", u"आयतन", "ayatan"},
+        RomanizeCase{"ShortFormJagran", u"जागरण", "jagran"},
+        RomanizeCase{"ShortFormVitran", u"वितरण", "vitran"},
+        RomanizeCase{"ShortFormVivran", u"विवरण", "vivran"},
+        RomanizeCase{"OtherEndingUnchanged", u"नफरत", "naphrat"}),
+    caseName);
+
 // Stress marks and the letters of other languages are left for the writer
 // to drop and count; everything Hindi uses must come out as ASCII.
 TEST(Romanize, HindiLettersAndSignsComeOutAsAscii)

@@ -2,6 +2,7 @@
 
 #include "dictd.h"
 #include "entryparser.h"
+#include "romanizer.h"
 
 #include <algorithm>
 #include <array>
@@ -24,6 +25,7 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
         else
             ++report.source.unreadable;
     }
+    useVocabulary(vocabularyOf(entries));
     WordFrequencies frequencies;
     frequencies.load(inputs.wordnet);
     report.lines = selectLines(linesFromSource(entries, report.source), frequencies, report.shortLetters);

@@ -1,5 +1,12 @@
 #include "romanizer.h"
 
+#include "builder.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 namespace tolvani::dicbuild {
@@ -17,6 +24,7 @@ constexpr char16_t kZeroWidthJoiner = 0x200D;
 constexpr char16_t kIndependentE = 0x090F;
 constexpr char16_t kJa = 0x091C;
 constexpr char16_t kNya = 0x091E;
+constexpr char16_t kHa = 0x0939;
 
 bool isConsonant(char16_t c)
 {
@@ -169,15 +177,38 @@ bool endsInSemivowelOrR(const std::vector<Consonant> &onset)
     return last.base == 0x092F || last.base == 0x0930 || last.base == 0x0935;
 }
 
+bool isPlainInherent(const Syllable &s)
+{
+    return s.kind == Syllable::Vowel::Inherent && s.onset.size() == 1 && !s.nasal && !s.visarga;
+}
+
+// Nouns in -रण, -मन, -लन, -तन keep the a before the ending as a unit of
+// their own: paryavaran, udaharan, sankalan. A few have the short form in
+// common use.
+bool keepsSchwaBeforeEnding(QStringView word, const std::vector<Syllable> &syllables)
+{
+    static constexpr QStringView shortForms[] = {u"जागरण", u"वितरण", u"विवरण", u"बरतन"};
+    const std::size_t n = syllables.size();
+    if (n < 4 || !isPlainInherent(syllables[n - 3]) || !isPlainInherent(syllables[n - 2])
+        || !isPlainInherent(syllables[n - 1]) || syllables[n - 1].onset.front().nukta)
+        return false;
+    const char16_t ending = syllables[n - 1].onset.front().base;
+    const char16_t before = syllables[n - 2].onset.front().base;
+    const bool stemEnding = (before == 0x0930 && ending == 0x0923)
+        || (ending == 0x0928 && (before == 0x092E || before == 0x0932 || before == 0x0924));
+    return stemEnding && std::find(std::begin(shortForms), std::end(shortForms), word) == std::end(shortForms);
+}
+
 // Hindi speech drops the inherent a at the end of a word and between a
 // sounded syllable and a consonant followed by a vowel (V C _ C V). The
 // rule runs from the right, so each drop sees the drops after it:
 // समझना keeps the a of म because झ has already lost its own.
-void dropSchwas(std::vector<Syllable> &syllables)
+void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding)
 {
     const std::size_t n = syllables.size();
     if (n < 2)
         return;
+    const std::size_t kept = keepBeforeEnding ? n - 3 : n;
     Syllable &last = syllables.back();
     const Syllable &beforeLast = syllables[n - 2];
     const bool conjunctKeeps = last.onset.size() >= 2 && endsInSemivowelOrR(last.onset);
@@ -190,7 +221,7 @@ void dropSchwas(std::vector<Syllable> &syllables)
         Syllable &s = syllables[k];
         const Syllable &before = syllables[k - 1];
         const Syllable &after = syllables[k + 1];
-        if (s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && after.onset.size() == 1
+        if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && after.onset.size() == 1
             && after.sounded())
             s.keepSchwa = false;
     }
@@ -204,10 +235,15 @@ bool isLabial(const Syllable *next)
     return c == 0x092A || c == 0x092B || c == 0x092C || c == 0x092D || c == 0x092E;
 }
 
-QString romanizeWord(QStringView word)
+std::vector<Syllable> partSyllables(QStringView part)
 {
-    std::vector<Syllable> syllables = parseWord(word);
-    dropSchwas(syllables);
+    std::vector<Syllable> own = parseWord(part);
+    dropSchwas(own, keepsSchwaBeforeEnding(part, own));
+    return own;
+}
+
+QString spell(const std::vector<Syllable> &syllables)
+{
     QString out;
     for (std::size_t k = 0; k < syllables.size(); ++k) {
         const Syllable &s = syllables[k];
@@ -241,7 +277,7 @@ QString romanizeWord(QStringView word)
 
 // Second elements of compounds that speech treats as words of their own:
 // अमूर्तिकरण is amurti-karan, not amurtikran.
-qsizetype compoundSplit(QStringView word)
+qsizetype fixedCompoundSplit(QStringView word)
 {
     static constexpr QStringView atEnd = u"\u0915\u0930\u0923";                   // करण
     static constexpr QStringView anywhere = u"\u0936\u093E\u0938\u094D\u0924\u094D\u0930"; // शास्त्र
@@ -253,6 +289,49 @@ qsizetype compoundSplit(QStringView word)
     if (const qsizetype at = word.indexOf(anywhere); startsSyllable(at))
         return at;
     return -1;
+}
+
+QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
+{
+    std::vector<Syllable> syllables;
+    bool afterPrefix = false;
+    for (const QString &part : morphemeParts(word, vocabulary)) {
+        const qsizetype split = fixedCompoundSplit(part);
+        for (QStringView piece : split > 0 ? std::vector<QStringView>{QStringView(part).first(split),
+                                                                      QStringView(part).sliced(split)}
+                                           : std::vector<QStringView>{part}) {
+            std::vector<Syllable> own = partSyllables(piece);
+            // A prefix keeps its a before a cluster (ava-dhvanik, apa-vyay) and
+            // before h, which would otherwise read as an aspirate (apa-haran).
+            const bool beforeCluster = !own.empty() && own.front().onset.size() >= 2;
+            const bool beforeH = !own.empty() && !own.front().onset.empty() && own.front().onset.front().base == kHa;
+            // Before a part that begins with a vowel any other part keeps it
+            // too (grishma-ritu), or the two would read as one syllable.
+            const bool beforeVowel = !afterPrefix && !isSuffix(part) && !own.empty() && own.front().onset.empty();
+            if (((afterPrefix && (beforeCluster || beforeH)) || beforeVowel) && !syllables.empty()
+                && syllables.back().kind == Syllable::Vowel::Inherent)
+                syllables.back().keepSchwa = true;
+            syllables.insert(syllables.end(), own.begin(), own.end());
+            afterPrefix = false;
+        }
+        afterPrefix = isPrefix(part);
+    }
+    return spell(syllables);
+}
+
+std::mutex vocabularyMutex;
+std::optional<HindiVocabulary> vocabularyInUse;
+
+const HindiVocabulary &currentVocabulary()
+{
+    const std::lock_guard lock(vocabularyMutex);
+    if (!vocabularyInUse) {
+        const BuildInputs installed;
+        vocabularyInUse.emplace();
+        if (QFile::exists(installed.index) && QFile::exists(installed.data))
+            vocabularyInUse = sourceVocabulary(installed.index, installed.data);
+    }
+    return *vocabularyInUse;
 }
 
 bool isWordChar(char16_t c)
@@ -268,7 +347,18 @@ bool isDevanagariLetter(QChar ch)
     return isWordChar(ch.unicode());
 }
 
+void useVocabulary(HindiVocabulary vocabulary)
+{
+    const std::lock_guard lock(vocabularyMutex);
+    vocabularyInUse = std::move(vocabulary);
+}
+
 QString romanize(QStringView text)
+{
+    return romanize(text, currentVocabulary());
+}
+
+QString romanize(QStringView text, const HindiVocabulary &vocabulary)
 {
     QString out;
     out.reserve(text.size() * 2);
@@ -285,11 +375,7 @@ QString romanize(QStringView text)
                     break;
                 ++end;
             }
-            const QStringView word = text.sliced(i, end - i);
-            if (const qsizetype split = compoundSplit(word); split > 0)
-                out += romanizeWord(word.first(split)) + romanizeWord(word.sliced(split));
-            else
-                out += romanizeWord(word);
+            out += romanizeWord(text.sliced(i, end - i), vocabulary);
             i = end;
             continue;
         }

@@ -1,0 +1,315 @@
+#include "hindimorphology.h"
+
+#include "dictd.h"
+#include "entryparser.h"
+#include "romanizer.h"
+
+#include <cmath>
+#include <optional>
+
+namespace tolvani::dicbuild {
+namespace {
+
+constexpr char16_t kVirama = 0x094D;
+constexpr char16_t kZeroWidthJoiner = 0x200D;
+constexpr char16_t kIndependentA = 0x0905;
+constexpr char16_t kSignAa = 0x093E;
+
+// Sanskrit and Hindi prefixes that keep their own syllables before a word.
+// Those ending in a virama (निर्, दुस्, सम्) join the next consonant and
+// leave nothing to decide at the seam.
+constexpr QStringView kPrefixes[] = {
+    u"अ", u"अन", u"अप", u"अभि", u"अव", u"उप", u"नि", u"परि", u"प्र", u"प्रति", u"वि", u"सु", u"स", u"कु",
+    u"अधि", u"अनु", u"अति", u"सह", u"बे", u"ला", u"कम", u"बद", u"ना", u"गैर", u"हम",
+};
+
+// अन before a word that begins with a vowel shares the vowel with it.
+constexpr QStringView kVowelSharingPrefix = u"अन";
+
+// Suffixes and final members of compounds.
+constexpr QStringView kSuffixes[] = {
+    u"जनक", u"पन", u"कार", u"दार", u"वाला", u"वाली", u"वाले", u"पूर्ण", u"पूर्वक", u"हीन",
+    u"मय", u"शाली", u"वान", u"मान", u"कर", u"गर", u"शील", u"वादी", u"वाद", u"दायक", u"कारी", u"कारक",
+    u"युक्त", u"रहित", u"वर्ती", u"वासी", u"कालीन", u"ग्रस्त", u"वत", u"ता", u"नीय",
+};
+
+// The adjective ending -ईय (राष्ट्रीय); its stem is read with it.
+constexpr QStringView kAdjectiveEnding = u"ीय";
+
+// Postpositions the source sometimes writes joined to the word before.
+constexpr QStringView kJoinedPostpositions[] = {u"से", u"में"};
+
+// Vowel endings after a stem: -ई of adjectives and agents (अनुभवी =
+// अनुभव ई), and the plural -एँ, -ओं (सिलवटें = सिलवट एं). Each is
+// written as a vowel sign, here with the letter it stands for.
+struct VowelEnding {
+    QStringView sign;
+    QStringView letter;
+};
+constexpr VowelEnding kVowelEndings[] = {
+    {u"ी", u"ई"}, {u"ीं", u"ईं"}, {u"ें", u"एं"}, {u"ेँ", u"एँ"}, {u"ों", u"ओं"}, {u"ोँ", u"ओँ"},
+};
+
+bool isVowelEnding(QStringView part)
+{
+    for (const VowelEnding &ending : kVowelEndings) {
+        if (ending.letter == part)
+            return true;
+    }
+    return false;
+}
+
+// These are read into the stem only after a plain syllable: after a
+// cluster speech keeps the a before them (स्पष्टता, अकल्पनीय, वर्तमान).
+bool needsPlainStem(QStringView suffix)
+{
+    return suffix == u"ता" || suffix == u"नीय" || suffix == u"मान";
+}
+
+// A prefix is read as one only before a word of three syllables or more
+// (असफल, but अगला is not अ + गला, बदलना not बद + लना); other parts need two.
+constexpr int kMinimumSyllablesAfterPrefix = 3;
+constexpr int kMinimumSyllables = 2;
+// Before a vowel ending a stem of three keeps to the plain rules: पहली,
+// नकली, जंगली, सड़कों.
+constexpr int kMinimumStemSyllablesBeforeVowel = 4;
+// Both words of a compound must occur in the source.
+constexpr int kMinimumCompoundCount = 1;
+// A member of two letters must be common: rare ones (आर) match the start
+// of other words by chance (आरक्षण).
+constexpr int kMinimumShortMemberCount = 5;
+// A final member needs three letters: रण is too short to be told from the
+// end of another word (आधुनिकरण).
+constexpr qsizetype kMinimumFinalMemberLetters = 3;
+// A verb is not a compound: खुरचना is not खुर + चना.
+constexpr QStringView kInfinitive = u"ना";
+// How much an affix weighs against a word's count when splits compete.
+constexpr double kAffixWeight = 6.0;
+constexpr double kUnknownStemWeight = 0.5;
+
+bool isConsonant(char16_t c)
+{
+    return (c >= 0x0915 && c <= 0x0939) || (c >= 0x0958 && c <= 0x095F);
+}
+
+bool isIndependentVowel(char16_t c)
+{
+    return (c >= 0x0904 && c <= 0x0914) || c == 0x0960 || c == 0x0961 || c == 0x0972;
+}
+
+bool startsSyllable(QStringView word, qsizetype at)
+{
+    const char16_t c = word[at].unicode();
+    if (isIndependentVowel(c))
+        return true;
+    if (!isConsonant(c))
+        return false;
+    return at == 0 || (word[at - 1].unicode() != kVirama && word[at - 1].unicode() != kZeroWidthJoiner);
+}
+
+int syllableCount(QStringView word)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < word.size(); ++i)
+        count += startsSyllable(word, i) ? 1 : 0;
+    return count;
+}
+
+// Whether the last consonant stands alone, not at the end of a cluster.
+bool endsInPlainSyllable(QStringView stem)
+{
+    for (qsizetype i = stem.size() - 1; i >= 0; --i) {
+        if (isConsonant(stem[i].unicode()))
+            return i == 0 || stem[i - 1].unicode() != kVirama;
+    }
+    return false;
+}
+
+template <std::size_t N>
+bool isOneOf(QStringView part, const QStringView (&list)[N])
+{
+    for (QStringView item : list) {
+        if (item == part)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool isSuffix(QStringView part);
+
+namespace {
+
+struct Split {
+    QString left;
+    QString right;
+    double score = 0;
+};
+
+class Splitter {
+public:
+    explicit Splitter(const HindiVocabulary &vocabulary) : vocabulary_(vocabulary) {}
+
+    QStringList parts(const QString &word, int depth = 0)
+    {
+        const std::optional<Split> split = depth < 4 ? best(word) : std::nullopt;
+        if (!split)
+            return {word};
+        const bool leftIsAffix = isOneOf(QStringView(split->left), kPrefixes);
+        const bool rightIsAffix = isSuffix(split->right);
+        QStringList out = leftIsAffix ? QStringList{split->left} : parts(split->left, depth + 1);
+        out += rightIsAffix ? QStringList{split->right} : parts(split->right, depth + 1);
+        return out;
+    }
+
+private:
+    double weight(QStringView word) const { return std::log(1.0 + vocabulary_.count(word)); }
+
+    bool isWord(QStringView word, int minimumSyllables, int minimumCount) const
+    {
+        return vocabulary_.count(word) >= minimumCount && syllableCount(word) >= minimumSyllables;
+    }
+
+    bool isCompoundMember(QStringView word) const
+    {
+        const int minimumCount = word.size() <= 2 ? kMinimumShortMemberCount : kMinimumCompoundCount;
+        return isWord(word, kMinimumSyllables, minimumCount);
+    }
+
+    // The rest is a word, or a word and a suffix (अ समर्थ-नीय, अ समाधान-ीय).
+    bool isWordOrSuffixed(QStringView rest) const
+    {
+        if (isWord(rest, kMinimumSyllablesAfterPrefix, 1))
+            return true;
+        for (QStringView suffix : kSuffixes) {
+            if (rest.endsWith(suffix) && isWord(rest.chopped(suffix.size()), kMinimumSyllablesAfterPrefix, 1))
+                return true;
+        }
+        return rest.endsWith(kAdjectiveEnding)
+            && isWord(rest.chopped(kAdjectiveEnding.size()), kMinimumSyllablesAfterPrefix, 1);
+    }
+
+    std::optional<Split> prefixSplit(QStringView prefix, const QString &rest) const
+    {
+        if (syllableCount(rest) < kMinimumSyllablesAfterPrefix || !isWordOrSuffixed(rest))
+            return std::nullopt;
+        return Split{prefix.toString(), rest, kAffixWeight + weight(rest)};
+    }
+
+    std::optional<Split> best(const QString &word) const
+    {
+        std::optional<Split> chosen;
+        auto consider = [&](std::optional<Split> candidate) {
+            if (candidate && (!chosen || candidate->score > chosen->score))
+                chosen = std::move(candidate);
+        };
+        for (qsizetype at = 1; at < word.size(); ++at) {
+            if (!startsSyllable(word, at))
+                continue;
+            const QStringView left = QStringView(word).first(at);
+            const QString right = word.sliced(at);
+            if (isOneOf(left, kPrefixes))
+                consider(prefixSplit(left, right));
+            if (isOneOf(QStringView(right), kSuffixes) && (!needsPlainStem(right) || endsInPlainSyllable(left))) {
+                if (isWord(left, kMinimumSyllables, 1))
+                    consider(Split{left.toString(), right, kAffixWeight + weight(left)});
+                // A final member of two syllables is clear enough after a stem
+                // the source never writes alone (ब्रह्मवादी), but any split
+                // into known words is more convincing.
+                else if (syllableCount(left) >= kMinimumSyllables && syllableCount(right) >= kMinimumSyllables)
+                    consider(Split{left.toString(), right, kUnknownStemWeight});
+            }
+            if (isCompoundMember(left) && isCompoundMember(right) && right.size() >= kMinimumFinalMemberLetters
+                && !right.endsWith(kInfinitive))
+                consider(Split{left.toString(), right, weight(left) + weight(right)});
+        }
+        for (const VowelEnding &ending : kVowelEndings) {
+            const QString stem = word.chopped(ending.sign.size());
+            if (word.endsWith(ending.sign) && !stem.isEmpty() && isConsonant(stem.back().unicode())
+                && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem))
+                consider(Split{stem, ending.letter.toString(), kAffixWeight + weight(stem)});
+        }
+        for (QStringView postposition : kJoinedPostpositions) {
+            const QString stem = word.chopped(postposition.size());
+            if (word.endsWith(postposition) && isWord(stem, kMinimumSyllablesAfterPrefix, 1))
+                consider(Split{stem, postposition.toString(), kAffixWeight + weight(stem)});
+        }
+        // अन + अपेक्षित is written अनपेक्षित, अन + आवरण अनावरण.
+        const qsizetype shared = kVowelSharingPrefix.size() - 1;
+        if (word.startsWith(kVowelSharingPrefix) && word.size() > shared + 2) {
+            const bool longA = word[shared + 1].unicode() == kSignAa;
+            const QString rest = QChar(longA ? char16_t(0x0906) : kIndependentA) + word.sliced(shared + (longA ? 2 : 1));
+            if (longA || isConsonant(word[shared + 1].unicode()))
+                consider(prefixSplit(kVowelSharingPrefix, rest));
+        }
+        return chosen;
+    }
+
+    const HindiVocabulary &vocabulary_;
+};
+
+} // namespace
+
+void HindiVocabulary::addText(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!isDevanagariLetter(text[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < text.size() && (isDevanagariLetter(text[end]) || text[end].unicode() == kZeroWidthJoiner))
+            ++end;
+        ++counts_[text.sliced(i, end - i).toString()];
+        i = end;
+    }
+}
+
+int HindiVocabulary::count(QStringView word) const
+{
+    return counts_.value(word.toString());
+}
+
+HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries)
+{
+    HindiVocabulary vocabulary;
+    for (const SourceEntry &entry : entries) {
+        for (const QString &sense : entry.senses)
+            vocabulary.addText(sense);
+        for (const QString &example : entry.examples)
+            vocabulary.addText(example);
+    }
+    return vocabulary;
+}
+
+HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
+{
+    std::vector<SourceEntry> entries;
+    const QByteArray bytes = readGzipFile(data);
+    for (const QString &article : dictdArticles(parseDictdIndex(readFile(index)), bytes)) {
+        if (std::optional<SourceEntry> entry = parseEntry(article))
+            entries.push_back(std::move(*entry));
+    }
+    return vocabularyOf(entries);
+}
+
+bool isPrefix(QStringView part)
+{
+    return isOneOf(part, kPrefixes);
+}
+
+bool isSuffix(QStringView part)
+{
+    return isOneOf(part, kSuffixes) || isVowelEnding(part) || isOneOf(part, kJoinedPostpositions);
+}
+
+QStringList morphemeParts(QStringView word, const HindiVocabulary &vocabulary)
+{
+    if (vocabulary.isEmpty())
+        return {word.toString()};
+    return Splitter(vocabulary).parts(word.toString());
+}
+
+} // namespace tolvani::dicbuild
