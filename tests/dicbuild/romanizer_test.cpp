@@ -114,7 +114,7 @@ HindiVocabulary testVocabulary()
     HindiVocabulary vocabulary;
     vocabulary.addText(u"सफल, समर्थ परिचित अपेक्षित अधिकार हरण~करना सुविधा अपमान सफलता अनुभव सिलवट "
                        u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
-                       u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट");
+                       u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश");
     return vocabulary;
 }
 
@@ -162,6 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"TwoWords", u"राजमहल", "rajmahal"},
         RomanizeCase{"ClusterBeforeConsonant", u"शब्दकोश", "shabdkosh"},
         RomanizeCase{"ClusterBeforeVowel", u"ग्रीष्मऋतु", "grishmaritu"},
+        RomanizeCase{"DoubledConsonantBeforeConsonant", u"उच्चवंश", "uchchavansh"},
         RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
         RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
         RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},

@@ -291,6 +291,25 @@ qsizetype fixedCompoundSplit(QStringView word)
     return -1;
 }
 
+// Whether the part before a seam keeps its final a, which standing alone
+// it would drop.
+bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, bool afterPrefix, bool nextIsSuffix)
+{
+    if (last.kind != Syllable::Vowel::Inherent)
+        return false;
+    // A prefix keeps it before a cluster (ava-dhvanik, apa-vyay) and before
+    // h, which would otherwise read as an aspirate (apa-haran).
+    if (afterPrefix)
+        return next.onset.size() >= 2 || (!next.onset.empty() && next.onset.front().base == kHa);
+    // Before a part that begins with a vowel any other part keeps it too
+    // (grishma-ritu), or the two would read as one syllable.
+    if (next.onset.empty())
+        return !nextIsSuffix;
+    // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar.
+    const std::size_t n = last.onset.size();
+    return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base;
+}
+
 QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
 {
     std::vector<Syllable> syllables;
@@ -301,15 +320,7 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
                                                                       QStringView(part).sliced(split)}
                                            : std::vector<QStringView>{part}) {
             std::vector<Syllable> own = partSyllables(piece);
-            // A prefix keeps its a before a cluster (ava-dhvanik, apa-vyay) and
-            // before h, which would otherwise read as an aspirate (apa-haran).
-            const bool beforeCluster = !own.empty() && own.front().onset.size() >= 2;
-            const bool beforeH = !own.empty() && !own.front().onset.empty() && own.front().onset.front().base == kHa;
-            // Before a part that begins with a vowel any other part keeps it
-            // too (grishma-ritu), or the two would read as one syllable.
-            const bool beforeVowel = !afterPrefix && !isSuffix(part) && !own.empty() && own.front().onset.empty();
-            if (((afterPrefix && (beforeCluster || beforeH)) || beforeVowel) && !syllables.empty()
-                && syllables.back().kind == Syllable::Vowel::Inherent)
+            if (!syllables.empty() && !own.empty() && keepsSchwaAtSeam(syllables.back(), own.front(), afterPrefix, isSuffix(part)))
                 syllables.back().keepSchwa = true;
             syllables.insert(syllables.end(), own.begin(), own.end());
             afterPrefix = false;
