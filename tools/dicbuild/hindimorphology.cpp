@@ -13,6 +13,7 @@ namespace {
 constexpr char16_t kVirama = 0x094D;
 constexpr char16_t kZeroWidthJoiner = 0x200D;
 constexpr char16_t kIndependentA = 0x0905;
+constexpr char16_t kIndependentAa = 0x0906;
 constexpr char16_t kSignAa = 0x093E;
 
 // Sanskrit and Hindi prefixes that keep their own syllables before a word.
@@ -86,6 +87,8 @@ constexpr QStringView kInfinitive = u"ना";
 // How much an affix weighs against a word's count when splits compete.
 constexpr double kAffixWeight = 6.0;
 constexpr double kUnknownStemWeight = 0.5;
+// Parts within parts: prefix, two members, suffix and an ending at most.
+constexpr int kMaximumDepth = 4;
 
 bool isConsonant(char16_t c)
 {
@@ -137,7 +140,15 @@ bool isOneOf(QStringView part, const QStringView (&list)[N])
 
 } // namespace
 
-bool isSuffix(QStringView part);
+bool isPrefix(QStringView part)
+{
+    return isOneOf(part, kPrefixes);
+}
+
+bool isSuffix(QStringView part)
+{
+    return isOneOf(part, kSuffixes) || isVowelEnding(part) || isOneOf(part, kJoinedPostpositions);
+}
 
 namespace {
 
@@ -153,10 +164,10 @@ public:
 
     QStringList parts(const QString &word, int depth = 0)
     {
-        const std::optional<Split> split = depth < 4 ? best(word) : std::nullopt;
+        const std::optional<Split> split = depth < kMaximumDepth ? best(word) : std::nullopt;
         if (!split)
             return {word};
-        const bool leftIsAffix = isOneOf(QStringView(split->left), kPrefixes);
+        const bool leftIsAffix = isPrefix(split->left);
         const bool rightIsAffix = isSuffix(split->right);
         QStringList out = leftIsAffix ? QStringList{split->left} : parts(split->left, depth + 1);
         out += rightIsAffix ? QStringList{split->right} : parts(split->right, depth + 1);
@@ -239,7 +250,8 @@ private:
         const qsizetype shared = kVowelSharingPrefix.size() - 1;
         if (word.startsWith(kVowelSharingPrefix) && word.size() > shared + 2) {
             const bool longA = word[shared + 1].unicode() == kSignAa;
-            const QString rest = QChar(longA ? char16_t(0x0906) : kIndependentA) + word.sliced(shared + (longA ? 2 : 1));
+            const QChar vowel = longA ? kIndependentAa : kIndependentA;
+            const QString rest = vowel + word.sliced(shared + (longA ? 2 : 1));
             if (longA || isConsonant(word[shared + 1].unicode()))
                 consider(prefixSplit(kVowelSharingPrefix, rest));
         }
@@ -293,16 +305,6 @@ HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
             entries.push_back(std::move(*entry));
     }
     return vocabularyOf(entries);
-}
-
-bool isPrefix(QStringView part)
-{
-    return isOneOf(part, kPrefixes);
-}
-
-bool isSuffix(QStringView part)
-{
-    return isOneOf(part, kSuffixes) || isVowelEnding(part) || isOneOf(part, kJoinedPostpositions);
 }
 
 QStringList morphemeParts(QStringView word, const HindiVocabulary &vocabulary)

@@ -208,6 +208,7 @@ void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding)
     const std::size_t n = syllables.size();
     if (n < 2)
         return;
+    // The syllable before -रण, -मन, -लन, -तन (see keepsSchwaBeforeEnding).
     const std::size_t kept = keepBeforeEnding ? n - 3 : n;
     Syllable &last = syllables.back();
     const Syllable &beforeLast = syllables[n - 2];
@@ -320,7 +321,8 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
                                                                       QStringView(part).sliced(split)}
                                            : std::vector<QStringView>{part}) {
             std::vector<Syllable> own = partSyllables(piece);
-            if (!syllables.empty() && !own.empty() && keepsSchwaAtSeam(syllables.back(), own.front(), afterPrefix, isSuffix(part)))
+            if (!syllables.empty() && !own.empty()
+                && keepsSchwaAtSeam(syllables.back(), own.front(), afterPrefix, isSuffix(part)))
                 syllables.back().keepSchwa = true;
             syllables.insert(syllables.end(), own.begin(), own.end());
             afterPrefix = false;
@@ -333,6 +335,8 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
 std::mutex vocabularyMutex;
 std::optional<HindiVocabulary> vocabularyInUse;
 
+// The builder hands over the vocabulary of the source it reads; --romanize
+// and the tests fall back to the installed source's, read once.
 const HindiVocabulary &currentVocabulary()
 {
     const std::lock_guard lock(vocabularyMutex);

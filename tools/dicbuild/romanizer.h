@@ -10,8 +10,9 @@ namespace tolvani::dicbuild {
 // Writes Hindi in plain ASCII as it is commonly typed: long vowels like
 // short ones, no diacritics, and the inherent "a" dropped where speech
 // drops it, deciding it in each part of a prefixed, suffixed or compound
-// word on its own (see morphemeParts). Everything that is not Devanagari passes through, except "~"
-// (the source's word joiner), which becomes a space.
+// word on its own (see morphemeParts). Everything that is not Devanagari
+// passes through, except "~" (the source's word joiner), which becomes a
+// space.
 //   romanize(u"छोड़~देना")   => "chhod dena"
 //   romanize(u"समझना")      => "samajhna"
 //   romanize(u"कार्य")       => "karya"
