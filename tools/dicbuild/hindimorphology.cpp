@@ -11,6 +11,7 @@ namespace tolvani::dicbuild {
 namespace {
 
 constexpr char16_t kVirama = 0x094D;
+constexpr char16_t kNukta = 0x093C;
 constexpr char16_t kZeroWidthJoiner = 0x200D;
 constexpr char16_t kIndependentA = 0x0905;
 constexpr char16_t kIndependentAa = 0x0906;
@@ -21,8 +22,10 @@ constexpr char16_t kSignAa = 0x093E;
 // leave nothing to decide at the seam.
 constexpr QStringView kPrefixes[] = {
     u"अ", u"अन", u"अप", u"अभि", u"अव", u"उप", u"नि", u"परि", u"प्र", u"प्रति", u"वि", u"सु", u"स", u"कु",
-    u"अधि", u"अनु", u"अति", u"सह", u"बे", u"ला", u"कम", u"बद", u"ना", u"गैर", u"हम",
+    u"अधि", u"अनु", u"अति", u"सह", u"महा", u"बे", u"ला", u"कम", u"बद", u"ना", u"गैर", u"हम",
 };
+
+constexpr QStringView kPersianPrefixes[] = {u"बे", u"ला", u"कम", u"बद", u"ना", u"गैर", u"हम"};
 
 // अन before a word that begins with a vowel shares the vowel with it.
 constexpr QStringView kVowelSharingPrefix = u"अन";
@@ -82,6 +85,10 @@ constexpr int kMinimumShortMemberCount = 5;
 // A final member needs three letters: रण is too short to be told from the
 // end of another word (आधुनिकरण).
 constexpr qsizetype kMinimumFinalMemberLetters = 3;
+// A left member that goes on into a word this common is no member.
+constexpr int kMinimumLongerWordCount = 2;
+// A verb form is read as one unless its stem is used alone about as often.
+constexpr int kVerbOverStemRatio = 4;
 // A verb is not a compound: खुरचना is not खुर + चना.
 constexpr QStringView kInfinitive = u"ना";
 // How much an affix weighs against a word's count when splits compete.
@@ -128,6 +135,20 @@ bool endsInPlainSyllable(QStringView stem)
     return false;
 }
 
+// A consonant with its inherent a: no virama, vowel sign or nasal after it.
+// Returns where the next syllable begins, or -1.
+qsizetype plainSyllableEnd(QStringView word, qsizetype at)
+{
+    if (at >= word.size() || !isConsonant(word[at].unicode()))
+        return -1;
+    qsizetype end = at + 1;
+    if (end < word.size() && word[end].unicode() == kNukta)
+        ++end;
+    if (end < word.size() && !isConsonant(word[end].unicode()))
+        return -1;
+    return end;
+}
+
 template <std::size_t N>
 bool isOneOf(QStringView part, const QStringView (&list)[N])
 {
@@ -143,6 +164,11 @@ bool isOneOf(QStringView part, const QStringView (&list)[N])
 bool isPrefix(QStringView part)
 {
     return isOneOf(part, kPrefixes);
+}
+
+bool isPersianPrefix(QStringView part)
+{
+    return isOneOf(part, kPersianPrefixes);
 }
 
 bool isSuffix(QStringView part)
@@ -201,11 +227,60 @@ private:
             && isWord(rest.chopped(kAdjectiveEnding.size()), kMinimumSyllablesAfterPrefix, 1);
     }
 
+    // A Sanskrit prefix of two syllables is clear before a common word of
+    // two (उप-हास, अप-मान), where one syllable (अ-गला) is not.
+    bool isCommonShortWordAfter(QStringView prefix, QStringView rest) const
+    {
+        return syllableCount(prefix) >= 2 && !isPersianPrefix(prefix) && syllableCount(rest) == 2
+            && vocabulary_.count(rest) >= kMinimumShortMemberCount;
+    }
+
     std::optional<Split> prefixSplit(QStringView prefix, const QString &rest) const
     {
-        if (syllableCount(rest) < kMinimumSyllablesAfterPrefix || !isWordOrSuffixed(rest))
+        if (!isCommonShortWordAfter(prefix, rest)
+            && (syllableCount(rest) < kMinimumSyllablesAfterPrefix || !isWordOrSuffixed(rest)))
             return std::nullopt;
         return Split{prefix.toString(), rest, kAffixWeight + weight(rest)};
+    }
+
+    // रखा, रखी, रखे: a compound does not end in a verb (अंगरखा is no अंग +
+    // रखा) unless its stem is a word of its own as well (सुन-हरा, रस-भरी).
+    bool isVerbForm(QStringView right) const
+    {
+        if (right.size() < 3 || !isConsonant(right[right.size() - 2].unicode()))
+            return false;
+        const char16_t ending = right.back().unicode();
+        const QStringView stem = right.chopped(1);
+        const int verbCount = vocabulary_.count(stem.toString() + kInfinitive.toString());
+        return (ending == kSignAa || ending == 0x0940 || ending == 0x0947) && verbCount > 0
+            && vocabulary_.count(stem) * kVerbOverStemRatio < verbCount;
+    }
+
+    // The left member goes on into a word of its own with the next
+    // consonant: अन्तर-अंग, not अन्त-रंग; अन्तर-आल, not अन्त-राल.
+    bool isLongerWordAt(const QString &word, qsizetype at) const
+    {
+        qsizetype end = at + 1;
+        if (end < word.size() && word[end].unicode() == kNukta)
+            ++end;
+        const bool inCluster = end < word.size() && word[end].unicode() == kVirama;
+        return isConsonant(word[at].unicode()) && !inCluster
+            && vocabulary_.count(QStringView(word).first(end)) >= kMinimumLongerWordCount;
+    }
+
+    // कतरनी, छलनी: nouns in -नी from a verb (कतरना) are read as wholes.
+    bool isNounOfVerb(const QString &word) const
+    {
+        static const QString ni = QStringLiteral("नी");
+        return word.endsWith(ni) && vocabulary_.count(word.chopped(ni.size()) + kInfinitive.toString()) > 0;
+    }
+
+    // Nor does one begin with a verb's stem that is rare alone: सुनहरा is
+    // no सुन + हरा.
+    bool isVerbStem(QStringView left) const
+    {
+        const int alone = vocabulary_.count(left);
+        return alone < kMinimumShortMemberCount && alone < vocabulary_.count(left.toString() + kInfinitive.toString());
     }
 
     std::optional<Split> best(const QString &word) const
@@ -232,13 +307,15 @@ private:
                     consider(Split{left.toString(), right, kUnknownStemWeight});
             }
             if (isCompoundMember(left) && isCompoundMember(right) && right.size() >= kMinimumFinalMemberLetters
-                && !right.endsWith(kInfinitive))
+                && !right.endsWith(kInfinitive) && !isVerbForm(right) && !isLongerWordAt(word, at)
+                && !isVerbStem(left))
                 consider(Split{left.toString(), right, weight(left) + weight(right)});
         }
         for (const VowelEnding &ending : kVowelEndings) {
             const QString stem = word.chopped(ending.sign.size());
             if (word.endsWith(ending.sign) && !stem.isEmpty() && isConsonant(stem.back().unicode())
-                && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem))
+                && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem)
+                && !isNounOfVerb(word))
                 consider(Split{stem, ending.letter.toString(), kAffixWeight + weight(stem)});
         }
         for (QStringView postposition : kJoinedPostpositions) {
@@ -307,8 +384,33 @@ HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
     return vocabularyOf(entries);
 }
 
+namespace {
+
+// Sound words repeat a pair of syllables, whole or with a new first
+// consonant, and add an ending: भन-भनाना, चर-मराना, गड़-बड़ी. Where the
+// first pair ends, or -1.
+qsizetype echoPairEnd(QStringView word)
+{
+    const qsizetype second = plainSyllableEnd(word, 0);
+    const qsizetype third = second < 0 ? -1 : plainSyllableEnd(word, second);
+    const qsizetype fourth = third < 0 ? -1 : plainSyllableEnd(word, third);
+    if (fourth < 0 || fourth >= word.size() || word.sliced(second, third - second) != word.sliced(fourth, third - second))
+        return -1;
+    const qsizetype ending = fourth + (third - second);
+    if (ending >= word.size())
+        return -1;
+    const char16_t vowel = word[ending].unicode();
+    const bool longAThenMore = vowel == kSignAa && ending + 1 < word.size();
+    const bool finalI = vowel == 0x0940 && ending + 1 == word.size();
+    return longAThenMore || finalI ? third : -1;
+}
+
+} // namespace
+
 QStringList morphemeParts(QStringView word, const HindiVocabulary &vocabulary)
 {
+    if (const qsizetype pairEnd = echoPairEnd(word); pairEnd > 0)
+        return QStringList{word.first(pairEnd).toString()} + morphemeParts(word.sliced(pairEnd), vocabulary);
     if (vocabulary.isEmpty())
         return {word.toString()};
     return Splitter(vocabulary).parts(word.toString());

@@ -40,6 +40,8 @@ QStringList morphemeParts(QStringView word, const HindiVocabulary &vocabulary);
 // Whether morphemeParts reads the part as a prefix, or as a suffix or
 // ending.
 bool isPrefix(QStringView part);
+// The Persian and Hindi prefixes among them (बे, गैर, बद...).
+bool isPersianPrefix(QStringView part);
 bool isSuffix(QStringView part);
 
 } // namespace tolvani::dicbuild
