@@ -137,7 +137,7 @@ HindiVocabulary testVocabulary()
                        u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
-                       u"सुन हरा सुनना सुनना");
+                       u"सुन हरा सुनना सुनना घुड़ सवार कला");
     return vocabulary;
 }
 
@@ -193,6 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},
         RomanizeCase{"UnknownMemberFallsBack", u"रजतमहल", "rajtamhal"},
         RomanizeCase{"ClusterKeepsItsABeforeH", u"रक्तहीन", "raktahin"},
+        RomanizeCase{"MemberSpelledWithoutNukta", u"घुडसवार", "ghudsavar"},
+        RomanizeCase{"MemberWithPluralEnding", u"रंगकलाएँ", "rangkalaen"},
         RomanizeCase{"LeftMemberGoesOnIntoAWord", u"अन्तरंग", "antarang"},
         RomanizeCase{"VerbFormIsNoMember", u"अंगरखा", "angarkha"},
         RomanizeCase{"RareVerbStemIsNoMember", u"सुनहरा", "sunahra"},

@@ -214,6 +214,19 @@ private:
         return isWord(word, kMinimumSyllables, minimumCount);
     }
 
+    // A final member may carry a plural ending: रंग-कलाएँ.
+    bool isCompoundMemberOrPlural(QStringView word) const
+    {
+        if (isCompoundMember(word))
+            return true;
+        for (QStringView plural : {QStringView(u"एँ"), QStringView(u"एं"), QStringView(u"ें"), QStringView(u"ेँ"),
+                                   QStringView(u"ों"), QStringView(u"ओं")}) {
+            if (word.endsWith(plural) && isCompoundMember(word.chopped(plural.size())))
+                return true;
+        }
+        return false;
+    }
+
     // The rest is a word, or a word and a suffix (अ समर्थ-नीय, अ समाधान-ीय).
     bool isWordOrSuffixed(QStringView rest) const
     {
@@ -306,7 +319,7 @@ private:
                 else if (syllableCount(left) >= kMinimumSyllables && syllableCount(right) >= kMinimumSyllables)
                     consider(Split{left.toString(), right, kUnknownStemWeight});
             }
-            if (isCompoundMember(left) && isCompoundMember(right) && right.size() >= kMinimumFinalMemberLetters
+            if (isCompoundMember(left) && isCompoundMemberOrPlural(right) && right.size() >= kMinimumFinalMemberLetters
                 && !right.endsWith(kInfinitive) && !isVerbForm(right) && !isLongerWordAt(word, at)
                 && !isVerbStem(left))
                 consider(Split{left.toString(), right, weight(left) + weight(right)});
@@ -340,6 +353,26 @@ private:
 
 } // namespace
 
+namespace {
+
+// The source writes the nukta only now and then (घुड़सवार, घुडसवार):
+// words are counted without it.
+QString spellingKey(QStringView word)
+{
+    static constexpr char16_t bases[] = {0x0915, 0x0916, 0x0917, 0x091C, 0x0921, 0x0922, 0x092B, 0x092F};
+    QString key;
+    key.reserve(word.size());
+    for (QChar ch : word) {
+        const char16_t c = ch.unicode();
+        if (c == kNukta)
+            continue;
+        key += (c >= 0x0958 && c <= 0x095F) ? QChar(bases[c - 0x0958]) : ch;
+    }
+    return key;
+}
+
+} // namespace
+
 void HindiVocabulary::addText(QStringView text)
 {
     qsizetype i = 0;
@@ -351,14 +384,14 @@ void HindiVocabulary::addText(QStringView text)
         qsizetype end = i + 1;
         while (end < text.size() && (isDevanagariLetter(text[end]) || text[end].unicode() == kZeroWidthJoiner))
             ++end;
-        ++counts_[text.sliced(i, end - i).toString()];
+        ++counts_[spellingKey(text.sliced(i, end - i))];
         i = end;
     }
 }
 
 int HindiVocabulary::count(QStringView word) const
 {
-    return counts_.value(word.toString());
+    return counts_.value(spellingKey(word));
 }
 
 HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries)
