@@ -325,15 +325,19 @@ private:
                 consider(Split{left.toString(), right, weight(left) + weight(right)});
         }
         for (const VowelEnding &ending : kVowelEndings) {
+            if (!word.endsWith(ending.sign))
+                continue;
             const QString stem = word.chopped(ending.sign.size());
-            if (word.endsWith(ending.sign) && !stem.isEmpty() && isConsonant(stem.back().unicode())
+            if (!stem.isEmpty() && isConsonant(stem.back().unicode())
                 && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem)
                 && !isNounOfVerb(word))
                 consider(Split{stem, ending.letter.toString(), kAffixWeight + weight(stem)});
         }
         for (QStringView postposition : kJoinedPostpositions) {
+            if (!word.endsWith(postposition))
+                continue;
             const QString stem = word.chopped(postposition.size());
-            if (word.endsWith(postposition) && isWord(stem, kMinimumSyllablesAfterPrefix, 1))
+            if (isWord(stem, kMinimumSyllablesAfterPrefix, 1))
                 consider(Split{stem, postposition.toString(), kAffixWeight + weight(stem)});
         }
         // अन + अपेक्षित is written अनपेक्षित, अन + आवरण अनावरण.
@@ -427,11 +431,10 @@ qsizetype echoPairEnd(QStringView word)
     const qsizetype second = plainSyllableEnd(word, 0);
     const qsizetype third = second < 0 ? -1 : plainSyllableEnd(word, second);
     const qsizetype fourth = third < 0 ? -1 : plainSyllableEnd(word, third);
-    if (fourth < 0 || fourth >= word.size() || word.sliced(second, third - second) != word.sliced(fourth, third - second))
+    const qsizetype length = third - second;
+    if (fourth < 0 || fourth + length >= word.size() || word.sliced(second, length) != word.sliced(fourth, length))
         return -1;
-    const qsizetype ending = fourth + (third - second);
-    if (ending >= word.size())
-        return -1;
+    const qsizetype ending = fourth + length;
     const char16_t vowel = word[ending].unicode();
     const bool longAThenMore = vowel == kSignAa && ending + 1 < word.size();
     const bool finalI = vowel == 0x0940 && ending + 1 == word.size();
