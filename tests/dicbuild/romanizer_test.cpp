@@ -137,7 +137,7 @@ HindiVocabulary testVocabulary()
                        u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
-                       u"सुन हरा सुनना सुनना घुड़ सवार कला");
+                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई");
     return vocabulary;
 }
 
@@ -164,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"TwoSyllablePrefixNeedsThreeAfter", u"बदलना", "badalna"},
         RomanizeCase{"NotBeforeUnknownWord", u"असमय", "asmay"},
         RomanizeCase{"TwoSyllablePrefixBeforeCommonShortWord", u"अधिपति", "adhipati"},
-        RomanizeCase{"PersianPrefixBeforeH", u"गैरहाज़िरी", "gairhaziri"}),
+        RomanizeCase{"PersianPrefixBeforeH", u"गैरहाज़िरी", "gairhaziri"},
+        RomanizeCase{"NotOffACommonerWordWithAnEnding", u"अलगाई", "algai"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(

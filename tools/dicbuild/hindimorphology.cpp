@@ -4,6 +4,7 @@
 #include "entryparser.h"
 #include "romanizer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -105,6 +106,11 @@ bool isConsonant(char16_t c)
 bool isIndependentVowel(char16_t c)
 {
     return (c >= 0x0904 && c <= 0x0914) || c == 0x0960 || c == 0x0961 || c == 0x0972;
+}
+
+bool isVowelSign(char16_t c)
+{
+    return c >= 0x093E && c <= 0x094C;
 }
 
 bool startsSyllable(QStringView word, qsizetype at)
@@ -296,6 +302,21 @@ private:
         return alone < kMinimumShortMemberCount && alone < vocabulary_.count(left.toString() + kInfinitive.toString());
     }
 
+    // अलगाई is अलग + आई, not अ + लगाई: the word is a word more common
+    // than the rest, which is no prefixed word itself, and a vowel ending.
+    bool startsWithCommonerStem(const QString &word, qsizetype prefixEnd, QStringView rest) const
+    {
+        for (qsizetype end = prefixEnd + 1; end < word.size(); ++end) {
+            const QStringView ending = QStringView(word).sliced(end);
+            const bool vowelsOnly = std::none_of(ending.begin(), ending.end(), [](QChar c) { return isConsonant(c.unicode()); });
+            if (isConsonant(word[end - 1].unicode()) && isVowelSign(word[end].unicode()) && vowelsOnly
+                && vocabulary_.count(QStringView(word).first(end)) > vocabulary_.count(rest)
+                && !prefixSplit(QStringView(word).first(prefixEnd), word.first(end).sliced(prefixEnd)))
+                return true;
+        }
+        return false;
+    }
+
     std::optional<Split> best(const QString &word) const
     {
         std::optional<Split> chosen;
@@ -308,7 +329,7 @@ private:
                 continue;
             const QStringView left = QStringView(word).first(at);
             const QString right = word.sliced(at);
-            if (isOneOf(left, kPrefixes))
+            if (isOneOf(left, kPrefixes) && !startsWithCommonerStem(word, at, right))
                 consider(prefixSplit(left, right));
             if (isOneOf(QStringView(right), kSuffixes) && (!needsPlainStem(right) || endsInPlainSyllable(left))) {
                 if (isWord(left, kMinimumSyllables, 1))
