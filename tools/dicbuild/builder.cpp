@@ -5,6 +5,7 @@
 #include "entryparser.h"
 #include "frequency.h"
 #include "lemmatizer.h"
+#include "romanizer.h"
 #include "spelling.h"
 #include "supplement.h"
 
@@ -101,6 +102,8 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
         report.source.hiddenArticles += std::max(0, int(parsed.size()) - 1);
         std::move(parsed.begin(), parsed.end(), std::back_inserter(entries));
     }
+    // The romanizer splits words into parts the source itself uses.
+    useVocabulary(vocabularyOf(entries));
 
     // Hand corrections work on the source's own text: meaning rows before
     // the pieces are repaired and romanized, the others on the lines. A
@@ -130,7 +133,6 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
     variants.addTable(readTableFile(inputs, "spellings.tsv"), QStringLiteral("spellings.tsv"));
     const std::vector<DicLine> otherSpellings = variantLines(lines, variants);
     lines.insert(lines.end(), otherSpellings.begin(), otherSpellings.end());
-
     WordFrequencies frequencies;
     frequencies.load(inputs.wordnet);
     Lemmatizer lemmatizer;
