@@ -37,6 +37,12 @@ TEST(BundledDictionary, IsWhatTheBuilderMakesFromTheSource)
     const QByteArray committed = committedFile();
     ASSERT_FALSE(committed.isEmpty()) << TOLVANI_BUNDLED_DICTIONARY;
     EXPECT_TRUE(report.shortLetters.empty());
+    // Headwords cover at least 98%, 95% and 92% of the 1,000, 3,000 and
+    // 5,000 lemmas that SUBTLEX-US counts most often.
+    const std::map<int, int> leastPercent{{1000, 98}, {3000, 95}, {5000, 92}};
+    ASSERT_EQ(report.coverage.size(), leastPercent.size());
+    for (const Coverage &coverage : report.coverage)
+        EXPECT_GE(coverage.covered * 100, coverage.top * leastPercent.at(coverage.top)) << coverage.top;
     ASSERT_EQ(built.size(), committed.size());
     EXPECT_TRUE(built == committed) << "rebuild data/Complete.dic with tolvani-dicbuild";
 }

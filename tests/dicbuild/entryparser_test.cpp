@@ -45,6 +45,57 @@ TEST(ParseEntry, ExampleSplitOverTwoLinesAndUnnumberedSense)
     EXPECT_EQ(entry->examples, QStringList{u"The boy whom I met is a relative."_s});
 }
 
+TEST(ParseEntry, SenseLinesAmongTheExamplesGoIntoTheSenses)
+{
+    // blade, curious and column as the source writes them.
+    const auto blade = parseEntry(u"blade /blˈeɪd/ <N>\n1. पत्ती\n      \"--\"2.धार/फल{चाकू~आदि~का}\"\"\n");
+    ASSERT_TRUE(blade.has_value());
+    EXPECT_EQ(blade->senses, (QStringList{u"पत्ती"_s, u"धार/फल{चाकू~आदि~का}"_s}));
+    EXPECT_TRUE(blade->examples.isEmpty());
+    EXPECT_EQ(blade->recoveredSenses, 1);
+
+    const auto curious = parseEntry(u"curious /kjˈʊəɹiəs/ <Adj>\n1. जिज्ञासु\n      \"He is curious to know the result \"\n"
+                                    u"      \"--i2.अनोखा\"\"\n      \"A curious shooting star appeared in the sky\"\n"
+                                    u"      \"--\"4\"\"\n      \" --1.I am not respondent to any Body.\"\n");
+    ASSERT_TRUE(curious.has_value());
+    EXPECT_EQ(curious->senses, (QStringList{u"जिज्ञासु"_s, u"अनोखा"_s}));
+    EXPECT_EQ(curious->examples, (QStringList{u"He is curious to know the result"_s,
+                                              u"A curious shooting star appeared in the sky"_s,
+                                              u"I am not respondent to any Body."_s}))
+        << "a bare sense number is dropped, an English example keeps its text";
+}
+
+TEST(ParseEntry, SenseMarkersInTheirOtherSpellings)
+{
+    // represent, take, tear and spread write the marker in these ways.
+    const auto entry = parseEntry(u"represent /ɹˌɛpɹɪzˈɛnt/ <VT>\n1. प्रतिनिधित्व~करना\n"
+                                  u"      \"--\"5'वर्णन~ करना\"    \"\n"
+                                  u"      \"*--\"3.कार्य में आना/क्रियाशील होना\"\"\n"
+                                  u"      \"?\?--\"2.अशान्तिपूर्ण~होना\"\"\n"
+                                  u"      \" --\"2.अति नफ़रत होना\"\"\n");
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->senses, (QStringList{u"प्रतिनिधित्व~करना"_s, u"वर्णन~ करना"_s, u"कार्य में आना/क्रियाशील होना"_s,
+                                          u"अशान्तिपूर्ण~होना"_s, u"अति नफ़रत होना"_s}));
+    EXPECT_TRUE(entry->examples.isEmpty());
+    EXPECT_EQ(entry->recoveredSenses, 4);
+}
+
+TEST(ParseArticle, ArticlesWrittenIntoTheExamplesBecomeEntries)
+{
+    const std::vector<SourceEntry> entries =
+        parseArticle(u"aggression /ɐɡɹˈɛʃən/ <N>\n1. आक्रमण\n"
+                     u"      \"Alexander's agression to the east created history.\"\n"
+                     u"      \"\"aggressive\",\"Adj\",\"1.आक्रामक\"\"\n"
+                     u"      \"His aggressive attitude frightens me.\"\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].headword, u"aggression");
+    EXPECT_EQ(entries[0].examples, QStringList{u"Alexander's agression to the east created history."_s});
+    EXPECT_EQ(entries[1].headword, u"aggressive");
+    EXPECT_EQ(entries[1].category, u"Adj");
+    EXPECT_EQ(entries[1].senses, QStringList{u"आक्रामक"_s});
+    EXPECT_EQ(entries[1].examples, QStringList{u"His aggressive attitude frightens me."_s});
+}
+
 TEST(ParseEntry, HeaderWithoutCategoryIsRejected)
 {
     EXPECT_FALSE(parseEntry(u"English-Hindi FreeDict Dictionary ver. 1.6\n").has_value());

@@ -1,3 +1,4 @@
+#include "builder.h"
 #include "romanizer.h"
 
 #include <QFile>
@@ -11,14 +12,18 @@ namespace tolvani::dicbuild {
 namespace {
 
 // Rule-based schwa deletion for Hindi is reported at about 90% of words
-// right; this set is at 93% (92% on the words drawn after the rules were
-// written). Falling below 90% means a change has broken rules that worked.
-constexpr double kMinimumAccuracy = 0.90;
+// right, and at 96-99% once it knows prefixes, suffixes and compounds.
+// The hand-checked words are at 98.7%, the 800 lines drawn after the
+// rules were settled at 98.0% (99.1% of their words); falling below 97%
+// means a change has broken rules that worked.
+constexpr double kMinimumAccuracy = 0.97;
 
-TEST(RomanizationAccuracy, HandCheckedWordsFromTheSource)
+void expectAccurate(const char *path)
 {
-    QFile file(QStringLiteral(TOLVANI_ROMANIZATION_SET));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << TOLVANI_ROMANIZATION_SET;
+    if (const BuildInputs installed; !QFile::exists(installed.index) || !QFile::exists(installed.data))
+        GTEST_SKIP() << "the source, whose words the romanizer splits compounds with, is not installed";
+    QFile file(QString::fromUtf8(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << path;
     QTextStream in(&file);
     int total = 0;
     int right = 0;
@@ -40,6 +45,16 @@ TEST(RomanizationAccuracy, HandCheckedWordsFromTheSource)
     const double accuracy = double(right) / total;
     std::cout << "romanization accuracy: " << right << "/" << total << " = " << accuracy * 100 << "%\n";
     EXPECT_GE(accuracy, kMinimumAccuracy);
+}
+
+TEST(RomanizationAccuracy, HandCheckedWordsFromTheSource)
+{
+    expectAccurate(TOLVANI_ROMANIZATION_SET);
+}
+
+TEST(RomanizationAccuracy, MeaningLinesDrawnAfterTheRules)
+{
+    expectAccurate(TOLVANI_ROMANIZATION_FRESH_SET);
 }
 
 } // namespace

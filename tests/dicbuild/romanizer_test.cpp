@@ -81,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"BeforeFinalClosed", u"बचपन", "bachpan"},
         RomanizeCase{"ThreeSchwas", u"लगभग", "lagbhag"},
         RomanizeCase{"KeptBeforeCluster", u"सरस्वती", "sarasvati"},
+        RomanizeCase{"PersianKhvIsOneSound", u"तनख्वाह", "tankhvah"},
         RomanizeCase{"KeptInClusterOnset", u"उत्तर", "uttar"},
         RomanizeCase{"KeptBeforeVowel", u"कई", "kai"},
         RomanizeCase{"KeptWhenNasal", u"हंसना", "hansna"},
@@ -88,7 +89,27 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"AfterIndependentVowel", u"अपना", "apna"},
         RomanizeCase{"CompoundWithKaran", u"उपकरण", "upkaran"},
         RomanizeCase{"KaranInsideConjunctIsNoCompound", u"संस्करण", "sanskaran"},
-        RomanizeCase{"CompoundWithShastra", u"अर्थशास्त्र", "arthshastra"}),
+        RomanizeCase{"CompoundWithShastra", u"अर्थशास्त्र", "arthshastra"},
+        RomanizeCase{"KeptAfterPrefixSam", u"संगति", "sangati"},
+        RomanizeCase{"KeptAfterSamAfterA", u"असंरचित", "asanrachit"},
+        RomanizeCase{"YaAfterSam", u"संयमी", "sanyami"},
+        RomanizeCase{"SamLookalikeWithTadbhavaEnding", u"संतरा", "santra"},
+        RomanizeCase{"NasalVowelBeforeVerbEnding", u"रंगना", "rangna"},
+        RomanizeCase{"KeptAfterLongANasal", u"रूपांतरित", "rupantarit"},
+        RomanizeCase{"LongANasalBeforeVerbEnding", u"मांगना", "mangna"},
+        RomanizeCase{"LongANasalBeforeS", u"ट्रांसफार्मर", "transpharmar"},
+        RomanizeCase{"YaAfterShortI", u"नियमित", "niyamit"},
+        RomanizeCase{"YaAfterLongIInEnglish", u"स्टीयरिंग", "stiyring"},
+        RomanizeCase{"DroppedBeforeWrittenA", u"मेकअप", "mekap"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    SoundWords, Romanize,
+    testing::Values(
+        RomanizeCase{"Reduplicated", u"भनभनाना", "bhanbhanana"},
+        RomanizeCase{"EchoWithNewConsonant", u"चरमराना", "charmarana"},
+        RomanizeCase{"EchoBeforeI", u"गड़बड़ी", "gadbadi"},
+        RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,6 +126,95 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"EnglishUnchanged", u"I bought a pen.", "I bought a pen."},
         RomanizeCase{"JoinerKeepsConjunct", u"क\u094D\u200Dषमा", "kshama"},
         RomanizeCase{"Empty", u"", ""}),
+    caseName);
+
+// Words of the source the cases below split into (or must not): each word
+// occurs once unless repeated.
+HindiVocabulary testVocabulary()
+{
+    HindiVocabulary vocabulary;
+    vocabulary.addText(u"सफल, समर्थ परिचित अपेक्षित अधिकार हरण~करना सुविधा अपमान सफलता अनुभव सिलवट "
+                       u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
+                       u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
+                       u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
+                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई");
+    return vocabulary;
+}
+
+class RomanizeParts : public testing::TestWithParam<RomanizeCase> {};
+
+TEST_P(RomanizeParts, DecidesTheSchwaInEachPart)
+{
+    static const HindiVocabulary vocabulary = testVocabulary();
+    const RomanizeCase &c = GetParam();
+    EXPECT_EQ(romanize(QStringView(c.hindi), vocabulary).toStdString(), c.latin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Prefix, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"NegativeBeforeS", u"असफल", "asaphal"},
+        RomanizeCase{"NegativeBeforeCluster", u"असमर्थ", "asamarth"},
+        RomanizeCase{"NegativeBeforePari", u"अपरिचित", "aparichit"},
+        RomanizeCase{"SharesTheShortVowel", u"अनपेक्षित", "anapekshit"},
+        RomanizeCase{"SharesBeforeDh", u"अनधिकार", "anadhikar"},
+        RomanizeCase{"KeepsItsABeforeH", u"अपहरण", "apaharan"},
+        RomanizeCase{"BeforeSuffixedWord", u"असमाधानीय", "asamadhaniya"},
+        RomanizeCase{"NotBeforeTwoSyllables", u"अगला", "agla"},
+        RomanizeCase{"TwoSyllablePrefixNeedsThreeAfter", u"बदलना", "badalna"},
+        RomanizeCase{"NotBeforeUnknownWord", u"असमय", "asmay"},
+        RomanizeCase{"TwoSyllablePrefixBeforeCommonShortWord", u"अधिपति", "adhipati"},
+        RomanizeCase{"PersianPrefixBeforeH", u"गैरहाज़िरी", "gairhaziri"},
+        RomanizeCase{"NotOffACommonerWordWithAnEnding", u"अलगाई", "algai"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Suffix, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"Janak", u"सुविधाजनक", "suvidhajanak"},
+        RomanizeCase{"JanakAfterConsonant", u"अपमानजनक", "apmanjanak"},
+        RomanizeCase{"PrefixAndSuffix", u"असफलता", "asaphalta"},
+        RomanizeCase{"TaAfterClusterKeepsA", u"स्पष्टता", "spashtata"},
+        RomanizeCase{"UnknownStemBeforeLongMember", u"ब्रह्मवादी", "brahmvadi"},
+        RomanizeCase{"ManAfterCluster", u"वर्तमान", "vartaman"},
+        RomanizeCase{"EndingIAfterLongStem", u"अनुभवी", "anubhavi"},
+        RomanizeCase{"EndingIAfterShortStem", u"पहली", "pahli"},
+        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Compound, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"TwoWords", u"राजमहल", "rajmahal"},
+        RomanizeCase{"ClusterBeforeConsonant", u"शब्दकोश", "shabdkosh"},
+        RomanizeCase{"ClusterBeforeVowel", u"ग्रीष्मऋतु", "grishmaritu"},
+        RomanizeCase{"DoubledConsonantBeforeConsonant", u"उच्चवंश", "uchchavansh"},
+        RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
+        RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
+        RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},
+        RomanizeCase{"UnknownMemberFallsBack", u"रजतमहल", "rajtamhal"},
+        RomanizeCase{"ClusterKeepsItsABeforeH", u"रक्तहीन", "raktahin"},
+        RomanizeCase{"MemberSpelledWithoutNukta", u"घुडसवार", "ghudsavar"},
+        RomanizeCase{"MemberWithPluralEnding", u"रंगकलाएँ", "rangkalaen"},
+        RomanizeCase{"LeftMemberGoesOnIntoAWord", u"अन्तरंग", "antarang"},
+        RomanizeCase{"VerbFormIsNoMember", u"अंगरखा", "angarkha"},
+        RomanizeCase{"RareVerbStemIsNoMember", u"सुनहरा", "sunahra"},
+        RomanizeCase{"NounInNiFromAVerb", u"कतरनी", "katarni"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Stem, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"RanAfterLongVowel", u"पर्यावरण", "paryavaran"},
+        RomanizeCase{"HaranAfterLongVowel", u"उदाहरण", "udaharan"},
+        RomanizeCase{"RanAfterShortVowel", u"अनुसरण", "anusaran"},
+        RomanizeCase{"Lan", u"संकलन", "sankalan"},
+        RomanizeCase{"Man", u"प्रशमन", "prashaman"},
+        RomanizeCase{"Tan", u"आयतन", "ayatan"},
+        RomanizeCase{"ShortFormJagran", u"जागरण", "jagran"},
+        RomanizeCase{"ShortFormVitran", u"वितरण", "vitran"},
+        RomanizeCase{"ShortFormVivran", u"विवरण", "vivran"},
+        RomanizeCase{"OtherEndingUnchanged", u"नफरत", "naphrat"}),
     caseName);
 
 // Stress marks and the letters of other languages are left for the writer

@@ -1,5 +1,7 @@
 #include "selection.h"
 
+#include "lemmatizer.h"
+
 #include "store/letterranges.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +16,7 @@ using namespace Qt::StringLiterals;
 SourceEntry entry(const QString &headword, const QString &category, QStringList senses = {},
                   QStringList examples = {})
 {
-    return {headword, category, std::move(senses), std::move(examples)};
+    return {headword, category, std::move(senses), std::move(examples), 0};
 }
 
 TEST(LetterQuotas, FillEachRangeUpToItsEnd)
@@ -66,6 +68,24 @@ TEST(LinesFromSource, OneLinePerHeadwordAndCode)
     EXPECT_EQ(stats.merged, 1);
 }
 
+TEST(LinesFromSource, RepairsMeaningsAndKeepsEveryExampleOfMergedArticles)
+{
+    SourceStats stats;
+    SourceEntry yankee = entry(u"Yankee"_s, u"N"_s, {u"अमरीकी{अनौपचारिक}, मिटाना९"_s}, {u"यांकी"_s});
+    yankee.recoveredSenses = 1;
+    const std::vector<DicLine> lines =
+        linesFromSource({yankee, entry(u"Yankee"_s, u"N"_s, {u"अत्यन्त एाुKKPPस"_s}, {u"A Yankee."_s})}, stats);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].meaning.contains(u" ("));
+    EXPECT_FALSE(lines[0].meaning.contains(u'{'));
+    EXPECT_EQ(lines[0].meaning.count(u','), 1) << "the damaged piece is dropped";
+    EXPECT_EQ(lines[0].sourceExamples, (QStringList{u"यांकी"_s, u"A Yankee."_s}));
+    EXPECT_EQ(stats.recoveredSenses, 1);
+    EXPECT_EQ(stats.repairs.of(Repair::Note), 1);
+    EXPECT_EQ(stats.repairs.of(Repair::DigitDropped), 1);
+    EXPECT_EQ(stats.repairs.of(Repair::PieceDropped), 1);
+}
+
 TEST(LinesFromSource, CountsWhatItLeavesOut)
 {
     SourceStats stats;
@@ -98,24 +118,29 @@ TEST(SortsBefore, IgnoresCaseAndPutsPrefixesFirst)
 TEST(RankOf, OrdersByWhatALearnerNeeds)
 {
     WordFrequencies frequencies;
-    frequencies.addTagCounts("house%1:06:00:: 1 100\nhovel%1:06:00:: 1 2\n");
-    frequencies.addSenseCounts("house n 12 6 @ ~\nhovel n 1 1 @\n");
+    frequencies.addTagCounts("house%1:06:00:: 1 100\nhovel%1:06:00:: 1 2\nmansion%1:06:00:: 1 9\n");
+    frequencies.addSenseCounts("house n 12 6 @ ~\nhovel n 1 1 @\nmansion n 1 1 @\n");
+    UsageFrequencies usage;
+    usage.addForms("house\t19570\nhouses\t1219\nhovel\t28\n");
+    usage.countLemmas(Lemmatizer{});
     auto rank = [&](const QString &headword, const QString &code, bool meaning, bool example) {
         return rankOf({headword, code, meaning ? u"ghar"_s : QString(), example ? u"e.g."_s : QString(), 0},
-                      frequencies);
+                      frequencies, usage);
     };
-    // Each row outranks the next.
+    // Each row outranks the next: the word people use more wins before an
+    // example, a function word or WordNet's count can.
     const std::vector<Rank> ladder{
-        rank(u"of"_s, u"prep"_s, true, true),     rank(u"house"_s, u"n"_s, true, true),
-        rank(u"hovel"_s, u"n"_s, true, true),     rank(u"zzyzx"_s, u"n"_s, true, true),
-        rank(u"house"_s, u"n"_s, true, false),    rank(u"house boat"_s, u"n"_s, true, true),
+        rank(u"house"_s, u"n"_s, true, true),      rank(u"house"_s, u"n"_s, true, false),
+        rank(u"hovel"_s, u"n"_s, true, true),      rank(u"of"_s, u"prep"_s, true, true),
+        rank(u"mansion"_s, u"n"_s, true, true),    rank(u"zzyzx"_s, u"n"_s, true, true),
+        rank(u"mansion"_s, u"n"_s, true, false),   rank(u"house boat"_s, u"n"_s, true, true),
         rank(u"house boat"_s, u"n"_s, true, false), rank(u"house"_s, u"n"_s, false, true),
     };
     for (std::size_t i = 0; i + 1 < ladder.size(); ++i)
         EXPECT_GT(ladder[i], ladder[i + 1]) << "row " << i;
     EXPECT_LT(rank(u"house"_s, u"idm"_s, true, true), rank(u"hovel"_s, u"n"_s, true, true))
         << "an idiom counts as a phrase whatever its headword";
-    EXPECT_LT(rank(u"house"_s, u"phrvt"_s, true, true), rank(u"hovel"_s, u"n"_s, true, true));
+    EXPECT_LT(rank(u"house"_s, u"phrvt"_s, true, true), rank(u"zzyzx"_s, u"n"_s, true, true));
 }
 
 TEST(WordFrequencies, FallsBackToTheBaseForm)
@@ -140,7 +165,7 @@ TEST(SelectLines, KeepsTheBestRankedAndSortsThem)
     }
     lines.push_back({u"zebra"_s, u"n"_s, u"zebra"_s, u"e.g."_s, 95});
     std::vector<std::pair<QChar, int>> shortLetters;
-    const std::vector<DicLine> chosen = selectLines(lines, WordFrequencies{}, shortLetters);
+    const std::vector<DicLine> chosen = selectLines(lines, WordFrequencies{}, UsageFrequencies{}, shortLetters);
     ASSERT_EQ(chosen.size(), 90u);
     EXPECT_EQ(chosen.back().headword, u"zebra");
     for (std::size_t i = 0; i + 1 < 89; ++i) {

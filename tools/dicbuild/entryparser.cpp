@@ -2,6 +2,10 @@
 
 #include "romanizer.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace tolvani::dicbuild {
 namespace {
 
@@ -40,6 +44,33 @@ bool hasDevanagari(QStringView text)
     return false;
 }
 
+// "--"2.धार/फल" (also written "--i2.", "*--"3.", "--"5'", with or
+// without the number) is a sense line; the text after the marker, or nullopt.
+std::optional<QString> afterSenseMarker(const QString &example)
+{
+    static const QRegularExpression marker(QStringLiteral(R"(^[*?\s]*--\s*(?:"|i(?=\d))?\s*(?:\d+\s*[.']?)?\s*(.*?)["\s]*$)"));
+    const QRegularExpressionMatch match = marker.match(example);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1);
+}
+
+// Another article written into this one's examples as a row of quoted
+// fields, ""aggressive","Adj","1.आक्रामक"": its header and first sense.
+std::optional<SourceEntry> embeddedHeader(const QString &example)
+{
+    static const QRegularExpression row(QStringLiteral(R"re(^([^"]+)","([A-Za-z .]+)","(?:\d+\.)?(.*)$)re"));
+    const QRegularExpressionMatch match = row.match(example);
+    if (!match.hasMatch())
+        return std::nullopt;
+    SourceEntry entry;
+    entry.headword = match.captured(1).trimmed();
+    entry.category = match.captured(2).trimmed();
+    if (const QString sense = match.captured(3).remove(u'"').trimmed(); !sense.isEmpty())
+        entry.senses.append(sense);
+    return entry;
+}
+
 } // namespace
 
 QString simplified(QStringView text)
@@ -49,15 +80,25 @@ QString simplified(QStringView text)
 
 std::optional<SourceEntry> parseEntry(QStringView article)
 {
+    std::vector<SourceEntry> entries = parseArticle(article);
+    if (entries.empty())
+        return std::nullopt;
+    return std::move(entries.front());
+}
+
+std::vector<SourceEntry> parseArticle(QStringView article)
+{
     const QList<QStringView> lines = article.split(u'\n');
     if (lines.isEmpty())
-        return std::nullopt;
+        return {};
     QStringView header = lines.front().trimmed();
     const qsizetype open = header.lastIndexOf(u'<');
     if (open < 0 || !header.endsWith(u'>'))
-        return std::nullopt;
+        return {};
 
-    SourceEntry entry;
+    std::vector<SourceEntry> entries(1);
+    SourceEntry *current = &entries.front();
+    SourceEntry &entry = entries.front();
     entry.category = header.sliced(open + 1, header.size() - open - 2).trimmed().toString();
     QStringView head = header.first(open).trimmed();
     // The pronunciation is the last /.../ before the category; headwords
@@ -74,15 +115,31 @@ std::optional<SourceEntry> parseEntry(QStringView article)
         if (line.trimmed().isEmpty())
             continue;
         if (line.front().isSpace() || line.trimmed().front() == u'"') {
-            if (QString example = stripQuotes(line); !example.isEmpty())
-                entry.examples.append(example);
+            QString example = stripQuotes(line);
+            if (std::optional<SourceEntry> inner = embeddedHeader(example)) {
+                entries.push_back(std::move(*inner));
+                current = &entries.back();
+                continue;
+            }
+            if (const std::optional<QString> hidden = afterSenseMarker(example)) {
+                if (hasDevanagari(*hidden)) {
+                    current->senses.append(*hidden);
+                    ++current->recoveredSenses;
+                    continue;
+                }
+                if (!std::any_of(hidden->begin(), hidden->end(), isAsciiLetter))
+                    continue; // a sense number with no text
+                example = *hidden; // an English example behind a stray marker
+            }
+            if (!example.isEmpty())
+                current->examples.append(example);
         } else if (const auto sense = senseText(line)) {
-            entry.senses.append(sense->toString());
+            current->senses.append(sense->toString());
         } else {
-            entry.senses.append(line.trimmed().toString()); // a sense written without its number
+            current->senses.append(line.trimmed().toString()); // a sense written without its number
         }
     }
-    return entry;
+    return entries;
 }
 
 std::optional<QString> cleanHeadword(QStringView headword)

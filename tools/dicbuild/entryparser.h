@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <vector>
 
 namespace tolvani::dicbuild {
 
@@ -16,10 +17,18 @@ struct SourceEntry {
     QString category;
     QStringList senses;   // the text after each "1. ", "2. ", ...
     QStringList examples; // quotes and surrounding blanks stripped
+    int recoveredSenses = 0; // sense lines found among the examples
 };
 
-// Nullopt when the header has no <Category>.
+// A numbered sense that the source hid among the examples, as a line
+// "--"2.धार"" beneath the example of the sense before it, goes into the
+// senses. Nullopt when the header has no <Category>.
 std::optional<SourceEntry> parseEntry(QStringView article);
+
+// The article's own entry followed by those written into its examples as
+// rows of quoted fields (""aggressive","Adj","1.आक्रामक""), each with the
+// lines that follow it; empty when the header has no <Category>.
+std::vector<SourceEntry> parseArticle(QStringView article);
 
 // The headword as the dictionary shows it: the source's joiners "_" and
 // "~" become spaces and blanks are collapsed. Nullopt unless it starts

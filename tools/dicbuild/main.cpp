@@ -2,6 +2,7 @@
 // or romanizes Hindi text from standard input.
 
 #include "builder.h"
+#include "detectors.h"
 #include "romanizer.h"
 
 #include <QCoreApplication>
@@ -20,11 +21,12 @@ using namespace tolvani::dicbuild;
 
 void printUsage(const BuildInputs &defaults)
 {
-    std::cerr << "usage: tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] OUTPUT\n"
+    std::cerr << "usage: tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] [--tables DIR] OUTPUT\n"
+                 "       tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] [--tables DIR] --detect\n"
                  "       tolvani-dicbuild --romanize < hindi.txt\n"
                  "defaults: --index "
               << defaults.index.toStdString() << " --dict " << defaults.data.toStdString() << " --wordnet "
-              << defaults.wordnet.toStdString() << "\n";
+              << defaults.wordnet.toStdString() << " --tables " << defaults.tables.toStdString() << "\n";
 }
 
 int romanizeStdin()
@@ -48,6 +50,24 @@ int build(const BuildInputs &inputs, const QString &output)
     return report.shortLetters.empty() ? 0 : 2;
 }
 
+// Lists the built lines that a detector finds suspicious, for review:
+// kind, headword, code, meaning and example, tab-separated.
+int detect(const BuildInputs &inputs)
+{
+    BuildReport report;
+    buildDictionary(inputs, report);
+    WordForms forms;
+    forms.load(inputs.wordnet);
+    for (const Finding &finding : detectSuspicious(report.lines, forms)) {
+        const DicLine &line = *finding.line;
+        std::cout << QStringList{suspicionName(finding.kind), line.headword, line.code, line.meaning, line.example}
+                         .join(u'\t')
+                         .toStdString()
+                  << '\n';
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -59,6 +79,7 @@ int main(int argc, char *argv[])
         return romanizeStdin();
 
     QString output;
+    bool detecting = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -68,6 +89,10 @@ int main(int argc, char *argv[])
             inputs.data = args[++i];
         else if (arg == u"--wordnet" && hasValue)
             inputs.wordnet = args[++i];
+        else if (arg == u"--tables" && hasValue)
+            inputs.tables = args[++i];
+        else if (arg == u"--detect")
+            detecting = true;
         else if (!arg.startsWith(u"--") && output.isEmpty())
             output = arg;
         else {
@@ -75,12 +100,12 @@ int main(int argc, char *argv[])
             return 64;
         }
     }
-    if (output.isEmpty()) {
+    if (output.isEmpty() == !detecting) {
         printUsage(inputs);
         return 64;
     }
     try {
-        return build(inputs, output);
+        return detecting ? detect(inputs) : build(inputs, output);
     } catch (const std::runtime_error &error) {
         std::cerr << "tolvani-dicbuild: " << error.what() << "\n";
         return 1;

@@ -1,5 +1,12 @@
 #include "romanizer.h"
 
+#include "builder.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 namespace tolvani::dicbuild {
@@ -17,6 +24,7 @@ constexpr char16_t kZeroWidthJoiner = 0x200D;
 constexpr char16_t kIndependentE = 0x090F;
 constexpr char16_t kJa = 0x091C;
 constexpr char16_t kNya = 0x091E;
+constexpr char16_t kHa = 0x0939;
 
 bool isConsonant(char16_t c)
 {
@@ -103,6 +111,7 @@ struct Syllable {
     Vowel kind = Vowel::Inherent;
     char16_t vowel = 0;
     bool nasal = false;
+    bool anusvara = false; // the nasal is written with ं, not ँ
     bool visarga = false;
     bool keepSchwa = true;
     bool openConjunct = false; // ended in a virama that a following consonant may join
@@ -110,6 +119,11 @@ struct Syllable {
     bool sounded() const { return kind == Vowel::Explicit || (kind == Vowel::Inherent && keepSchwa); }
     bool schwaDeletable() const { return kind == Vowel::Inherent && !nasal && !visarga && !onset.empty(); }
 };
+
+bool startsWithA(const Syllable &s)
+{
+    return s.onset.empty() && s.kind == Syllable::Vowel::Explicit && (s.vowel == 0x0905 || s.vowel == 0x0906);
+}
 
 std::vector<Syllable> parseWord(QStringView word)
 {
@@ -150,6 +164,7 @@ std::vector<Syllable> parseWord(QStringView word)
             s.vowel = c;
         } else if (isNasalSign(c)) {
             current().nasal = true;
+            current().anusvara = current().anusvara || c == kAnusvara;
         } else if (c == kVisarga || c == u':') {
             current().visarga = true;
         } else if (c == kZeroWidthJoiner) {
@@ -169,15 +184,93 @@ bool endsInSemivowelOrR(const std::vector<Consonant> &onset)
     return last.base == 0x092F || last.base == 0x0930 || last.base == 0x0935;
 }
 
+// One consonant, or the Persian ख्व, one sound (तनख्वाह: tankhvah).
+bool soundsAsOne(const std::vector<Consonant> &onset)
+{
+    return onset.size() == 1 || (onset.size() == 2 && onset[0].base == 0x0916 && onset[1].base == 0x0935);
+}
+
+bool isPlainInherent(const Syllable &s)
+{
+    return s.kind == Syllable::Vowel::Inherent && s.onset.size() == 1 && !s.nasal && !s.visarga;
+}
+
+// Nouns in -रण, -मन, -लन, -तन keep the a before the ending as a unit of
+// their own: paryavaran, udaharan, sankalan. A few have the short form in
+// common use.
+bool keepsSchwaBeforeEnding(QStringView word, const std::vector<Syllable> &syllables)
+{
+    static constexpr QStringView shortForms[] = {u"जागरण", u"वितरण", u"विवरण", u"बरतन"};
+    const std::size_t n = syllables.size();
+    if (n < 4 || !isPlainInherent(syllables[n - 3]) || !isPlainInherent(syllables[n - 2])
+        || !isPlainInherent(syllables[n - 1]) || syllables[n - 1].onset.front().nukta)
+        return false;
+    const char16_t ending = syllables[n - 1].onset.front().base;
+    const char16_t before = syllables[n - 2].onset.front().base;
+    const bool stemEnding = (before == 0x0930 && ending == 0x0923)
+        || (ending == 0x0928 && (before == 0x092E || before == 0x0932 || before == 0x0924));
+    return stemEnding && std::find(std::begin(shortForms), std::end(shortForms), word) == std::end(shortForms);
+}
+
+bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
+{
+    return std::find(letters.begin(), letters.end(), c) != letters.end();
+}
+
+// Where a verb ending (-ना, -ने, -नी, -ता, -ते, -ती, -कर) begins, or
+// npos. Before it an anusvara is only a nasal vowel: हंसना, रंगकर.
+std::size_t verbEndingStart(QStringView word, const std::vector<Syllable> &syllables)
+{
+    static constexpr QStringView endings[] = {u"ना", u"ने", u"नी", u"ता", u"ते", u"ती", u"कर",
+                                              u"नेवाला", u"नेवाले", u"नेवाली"};
+    const std::size_t n = syllables.size();
+    for (QStringView ending : endings) {
+        if (word.endsWith(ending)) {
+            const std::size_t length = ending.startsWith(u"ने") && ending.size() > 2 ? 3 : ending == u"कर" ? 2 : 1;
+            return n > length ? n - length : std::size_t(-1);
+        }
+    }
+    return std::size_t(-1);
+}
+
+// The prefix सं (सं-गति, अ-सं-र-चित, सं-यम) and the Sanskrit -ां- of
+// अंतर, अंजलि (रूपां-तरित, श्रद्धां-जलि) end in a nasal consonant: the
+// consonant after it keeps its a, as after a cluster; not in words that
+// only look like these (संतरा, संकरे).
+bool afterNasalConsonant(const std::vector<Syllable> &syllables, std::size_t k)
+{
+    const std::size_t at = k - 1;
+    const Syllable &nasal = syllables[at];
+    const bool initial = at == 0 || (at == 1 && startsWithA(syllables[0]));
+    const bool sam = initial && nasal.kind == Syllable::Vowel::Inherent && nasal.onset.size() == 1
+        && nasal.onset.front().base == 0x0938;
+    const bool longA = nasal.kind == Syllable::Vowel::Explicit && nasal.vowel == 0x093E;
+    if (!nasal.anusvara || !(sam || longA))
+        return false;
+    if (syllables[k].onset.size() != 1)
+        return false;
+    const Consonant consonant = syllables[k].onset.front();
+    if (sam && consonant.base == 0x092F)
+        return true;
+    if (longA && (consonant.nukta || consonant.base > 0x092E))
+        return false; // ट्रांसफार्मर: before s it is a nasal vowel
+    const Syllable &after = syllables[k + 1];
+    const bool tadbhavaEnding = k + 2 == syllables.size() && after.kind == Syllable::Vowel::Explicit
+        && isOneOf(after.vowel, {0x093E, 0x0940, 0x0947});
+    return after.onset.size() == 1 && !tadbhavaEnding;
+}
+
 // Hindi speech drops the inherent a at the end of a word and between a
 // sounded syllable and a consonant followed by a vowel (V C _ C V). The
 // rule runs from the right, so each drop sees the drops after it:
 // समझना keeps the a of म because झ has already lost its own.
-void dropSchwas(std::vector<Syllable> &syllables)
+void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::size_t verbEnding)
 {
     const std::size_t n = syllables.size();
     if (n < 2)
         return;
+    // The syllable before -रण, -मन, -लन, -तन (see keepsSchwaBeforeEnding).
+    const std::size_t kept = keepBeforeEnding ? n - 3 : n;
     Syllable &last = syllables.back();
     const Syllable &beforeLast = syllables[n - 2];
     const bool conjunctKeeps = last.onset.size() >= 2 && endsInSemivowelOrR(last.onset);
@@ -190,8 +283,17 @@ void dropSchwas(std::vector<Syllable> &syllables)
         Syllable &s = syllables[k];
         const Syllable &before = syllables[k - 1];
         const Syllable &after = syllables[k + 1];
-        if (s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && after.onset.size() == 1
-            && after.sounded())
+        // य after i keeps its a: नियमित, प्रियतम, and so does -ीयता (वरीयता).
+        const bool iyaTa = after.kind == Syllable::Vowel::Explicit && after.vowel == 0x093E
+            && after.onset.size() == 1 && after.onset.front().base == 0x0924;
+        const bool iya = s.onset.size() == 1 && s.onset.front().base == 0x092F
+            && before.kind == Syllable::Vowel::Explicit && (before.vowel == 0x093F || (before.vowel == 0x0940 && iyaTa));
+        const bool afterNasal = k + 1 != verbEnding && afterNasalConsonant(syllables, k);
+        if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && soundsAsOne(after.onset)
+            && after.sounded() && !iya && !afterNasal)
+            s.keepSchwa = false;
+        // An a or aa written after the consonant takes the place of its a: मेकअप.
+        if (s.schwaDeletable() && startsWithA(after))
             s.keepSchwa = false;
     }
 }
@@ -204,10 +306,15 @@ bool isLabial(const Syllable *next)
     return c == 0x092A || c == 0x092B || c == 0x092C || c == 0x092D || c == 0x092E;
 }
 
-QString romanizeWord(QStringView word)
+std::vector<Syllable> partSyllables(QStringView part)
 {
-    std::vector<Syllable> syllables = parseWord(word);
-    dropSchwas(syllables);
+    std::vector<Syllable> own = parseWord(part);
+    dropSchwas(own, keepsSchwaBeforeEnding(part, own), verbEndingStart(part, own));
+    return own;
+}
+
+QString spell(const std::vector<Syllable> &syllables)
+{
     QString out;
     for (std::size_t k = 0; k < syllables.size(); ++k) {
         const Syllable &s = syllables[k];
@@ -241,7 +348,7 @@ QString romanizeWord(QStringView word)
 
 // Second elements of compounds that speech treats as words of their own:
 // अमूर्तिकरण is amurti-karan, not amurtikran.
-qsizetype compoundSplit(QStringView word)
+qsizetype fixedCompoundSplit(QStringView word)
 {
     static constexpr QStringView atEnd = u"\u0915\u0930\u0923";                   // करण
     static constexpr QStringView anywhere = u"\u0936\u093E\u0938\u094D\u0924\u094D\u0930"; // शास्त्र
@@ -253,6 +360,70 @@ qsizetype compoundSplit(QStringView word)
     if (const qsizetype at = word.indexOf(anywhere); startsSyllable(at))
         return at;
     return -1;
+}
+
+// Whether the part before a seam keeps its final a, which standing alone
+// it would drop.
+bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, QStringView prefix, bool nextIsSuffix)
+{
+    if (last.kind != Syllable::Vowel::Inherent)
+        return false;
+    // A Sanskrit prefix keeps it before a cluster (ava-dhvanik, apa-vyay)
+    // and before h, which would otherwise read as an aspirate (apa-haran);
+    // a Persian one never does (gair-haziri, bad-chalan).
+    if (!prefix.isEmpty())
+        return !isPersianPrefix(prefix)
+            && (next.onset.size() >= 2 || (!next.onset.empty() && next.onset.front().base == kHa));
+    // Before a part that begins with a vowel any other part keeps it too
+    // (grishma-ritu), or the two would read as one syllable.
+    if (next.onset.empty())
+        return !nextIsSuffix && !startsWithA(next);
+    // A cluster keeps it before h, which would otherwise read as an
+    // aspirate or a third consonant: rakta-hin, atma-hatya.
+    if (next.onset.front().base == kHa && last.onset.size() >= 2)
+        return true;
+    // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar.
+    const std::size_t n = last.onset.size();
+    return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base;
+}
+
+QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
+{
+    std::vector<Syllable> syllables;
+    QString prefix;
+    for (const QString &part : morphemeParts(word, vocabulary)) {
+        const qsizetype split = fixedCompoundSplit(part);
+        for (QStringView piece : split > 0 ? std::vector<QStringView>{QStringView(part).first(split),
+                                                                      QStringView(part).sliced(split)}
+                                           : std::vector<QStringView>{part}) {
+            std::vector<Syllable> own = partSyllables(piece);
+            if (!syllables.empty() && !own.empty()
+                && keepsSchwaAtSeam(syllables.back(), own.front(), prefix, isSuffix(part)))
+                syllables.back().keepSchwa = true;
+            syllables.insert(syllables.end(), own.begin(), own.end());
+            prefix.clear();
+        }
+        if (isPrefix(part))
+            prefix = part;
+    }
+    return spell(syllables);
+}
+
+std::mutex vocabularyMutex;
+std::optional<HindiVocabulary> vocabularyInUse;
+
+// The builder hands over the vocabulary of the source it reads; --romanize
+// and the tests fall back to the installed source's, read once.
+const HindiVocabulary &currentVocabulary()
+{
+    const std::lock_guard lock(vocabularyMutex);
+    if (!vocabularyInUse) {
+        const BuildInputs installed;
+        vocabularyInUse.emplace();
+        if (QFile::exists(installed.index) && QFile::exists(installed.data))
+            vocabularyInUse = sourceVocabulary(installed.index, installed.data);
+    }
+    return *vocabularyInUse;
 }
 
 bool isWordChar(char16_t c)
@@ -268,7 +439,18 @@ bool isDevanagariLetter(QChar ch)
     return isWordChar(ch.unicode());
 }
 
+void useVocabulary(HindiVocabulary vocabulary)
+{
+    const std::lock_guard lock(vocabularyMutex);
+    vocabularyInUse = std::move(vocabulary);
+}
+
 QString romanize(QStringView text)
+{
+    return romanize(text, currentVocabulary());
+}
+
+QString romanize(QStringView text, const HindiVocabulary &vocabulary)
 {
     QString out;
     out.reserve(text.size() * 2);
@@ -285,11 +467,7 @@ QString romanize(QStringView text)
                     break;
                 ++end;
             }
-            const QStringView word = text.sliced(i, end - i);
-            if (const qsizetype split = compoundSplit(word); split > 0)
-                out += romanizeWord(word.first(split)) + romanizeWord(word.sliced(split));
-            else
-                out += romanizeWord(word);
+            out += romanizeWord(text.sliced(i, end - i), vocabulary);
             i = end;
             continue;
         }

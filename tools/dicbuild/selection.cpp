@@ -23,11 +23,11 @@ bool isFunctionWordCode(const QString &code)
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
-void appendMeanings(QStringList &meanings, const QStringList &senses)
+void appendMeanings(QStringList &meanings, const QStringList &senses, RepairCounts &repairs)
 {
     for (const QString &sense : senses) {
         for (const QString &piece : meaningPieces(sense)) {
-            const QString romanized = simplified(romanize(piece));
+            const QString romanized = simplified(romanize(repairMeaning(piece, repairs)));
             if (!romanized.isEmpty() && !meanings.contains(romanized))
                 meanings.append(romanized);
         }
@@ -64,6 +64,7 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
     QHash<QString, std::size_t> byKey;
     for (const SourceEntry &entry : entries) {
         ++stats.articles;
+        stats.recoveredSenses += entry.recoveredSenses;
         const std::optional<QString> headword = cleanHeadword(entry.headword);
         if (!headword) {
             ++stats.badHeadword;
@@ -82,15 +83,16 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
         const QString key = headword->toLower() + u'\n' + *code;
         if (const auto found = byKey.constFind(key); found != byKey.cend()) {
             ++stats.merged;
-            appendMeanings(meanings[*found], entry.senses);
+            appendMeanings(meanings[*found], entry.senses, stats.repairs);
+            lines[*found].sourceExamples += entry.examples;
             if (lines[*found].example.isEmpty())
                 lines[*found].example = exampleText(entry.examples);
             continue;
         }
         byKey.insert(key, lines.size());
         meanings.emplace_back();
-        appendMeanings(meanings.back(), entry.senses);
-        lines.push_back({*headword, *code, {}, exampleText(entry.examples), int(lines.size())});
+        appendMeanings(meanings.back(), entry.senses, stats.repairs);
+        lines.push_back({*headword, *code, {}, exampleText(entry.examples), int(lines.size()), Origin::FreeDict, entry.examples});
     }
     for (std::size_t i = 0; i < lines.size(); ++i)
         lines[i].meaning = meanings[i].join(u", ");
@@ -120,14 +122,19 @@ bool sortsBefore(const DicLine &a, const DicLine &b)
     return a.sourceOrder < b.sourceOrder;
 }
 
-Rank rankOf(const DicLine &line, const WordFrequencies &frequencies)
+Rank rankOf(const DicLine &line, const WordFrequencies &frequencies, const UsageFrequencies &usage)
 {
-    return {!line.meaning.isEmpty(), !line.headword.contains(u' ') && !isPhraseCode(line.code),
-            !line.example.isEmpty(), isFunctionWordCode(line.code), frequencies.of(line.headword)};
+    const bool singleWord = !line.headword.contains(u' ') && !isPhraseCode(line.code);
+    return {!line.meaning.isEmpty(),
+            singleWord,
+            singleWord ? usage.of(line.headword) : 0,
+            !line.example.isEmpty(),
+            isFunctionWordCode(line.code),
+            frequencies.of(line.headword)};
 }
 
 std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFrequencies &frequencies,
-                                 std::vector<std::pair<QChar, int>> &shortLetters)
+                                 const UsageFrequencies &usage, std::vector<std::pair<QChar, int>> &shortLetters)
 {
     std::array<std::vector<DicLine>, 26> byLetter;
     for (const DicLine &line : lines)
@@ -142,7 +149,7 @@ std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFr
             shortLetters.emplace_back(QChar(u'A' + letter), int(pool.size()));
         std::vector<std::pair<Rank, std::size_t>> ranked;
         for (std::size_t i = 0; i < pool.size(); ++i)
-            ranked.emplace_back(rankOf(pool[i], frequencies), i);
+            ranked.emplace_back(rankOf(pool[i], frequencies, usage), i);
         std::sort(ranked.begin(), ranked.end(), [&](const auto &a, const auto &b) {
             if (a.first != b.first)
                 return a.first > b.first;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "entryparser.h"
+#include "frequency.h"
+#include "repairs.h"
 #include "wordfrequency.h"
 
 #include <QString>
@@ -11,6 +13,9 @@
 
 namespace tolvani::dicbuild {
 
+// Where a line came from.
+enum class Origin { FreeDict, Supplement, Spelling };
+
 // One line of the dictionary, before encoding.
 struct DicLine {
     QString headword;
@@ -18,6 +23,9 @@ struct DicLine {
     QString meaning; // romanized meanings, joined with ", "
     QString example;
     int sourceOrder = 0; // keeps the source's order among equal headwords
+    Origin origin = Origin::FreeDict;
+    QStringList sourceExamples = {}; // every example of its articles, as the source writes them
+    bool exampleByHand = false; // written for this dictionary: no rule replaces it
 };
 
 // What was left out on the way from the source's articles to lines.
@@ -29,11 +37,15 @@ struct SourceStats {
     int unknownCategory = 0;
     int merged = 0;           // same headword and code as an earlier article
     std::map<QString, int> unknownCategories;
+    int recoveredSenses = 0;  // sense lines hidden among the examples
+    int hiddenArticles = 0;   // articles written into another's examples
+    RepairCounts repairs;     // damaged text in the meanings
 };
 
 // One line per headword and word-type code, in source order. Articles that
-// repeat a headword and code add their meanings to the first and give it
-// an example if it had none.
+// repeat a headword and code add their meanings and examples to the first
+// and give it an example if it had none. Damaged meanings are repaired or
+// dropped (see repairMeaning).
 std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, SourceStats &stats);
 
 // How many lines each letter A-Z gets, so that they end exactly where the
@@ -41,26 +53,28 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
 std::array<int, 26> letterQuotas();
 
 // Lines a learner needs most come first: a line with a meaning before one
-// without, single words before phrases and idioms, lines with an example
+// without, single words before phrases and idioms, then the word people
+// use more often (SUBTLEX-US counts of its lemma), lines with an example
 // before lines without, function words before the rest, and then the
 // more common word after WordNet. Ties go alphabetically, then by source
 // order (see selectLines), so the choice never depends on anything but the input.
 struct Rank {
     bool hasMeaning = false;
     bool singleWord = false;
+    qint64 usage = 0;
     bool hasExample = false;
     bool functionWord = false;
     Commonness commonness;
     friend auto operator<=>(const Rank &, const Rank &) = default;
 };
-Rank rankOf(const DicLine &line, const WordFrequencies &frequencies);
+Rank rankOf(const DicLine &line, const WordFrequencies &frequencies, const UsageFrequencies &usage);
 
 // Fills each letter's quota with its best-ranked lines and returns them
 // grouped by letter and sorted case-insensitively within each; a letter
 // that has fewer lines than its quota is reported in `shortLetters`
 // (letter, lines available) and gets what there is.
 std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFrequencies &frequencies,
-                                 std::vector<std::pair<QChar, int>> &shortLetters);
+                                 const UsageFrequencies &usage, std::vector<std::pair<QChar, int>> &shortLetters);
 
 // The order within a letter: by the lower-cased headword, code point by
 // code point, so that a headword comes before every longer one it begins;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "selection.h"
+#include "wordforms.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tolvani::dicbuild {
+
+// What a detector found suspicious in a line of the built dictionary; a
+// reviewer decides whether it is a fault.
+enum class Suspicion {
+    NounMeansVerb,     // n or a line whose every meaning is a verb ("...na")
+    VerbWithoutVerb,   // verb line with no verb among its meanings
+    ExampleLacksWord,  // the example holds neither the headword nor a form of it
+    HindiExample,      // the example is romanized Hindi
+    LatinInMeaning,    // letters romanization never writes: WX or other residue
+};
+
+struct Finding {
+    Suspicion kind;
+    const DicLine *line;
+};
+
+// A short name of the kind for the report ("noun-means-verb", ...).
+QString suspicionName(Suspicion kind);
+
+// Runs every detector over the lines, in line order.
+std::vector<Finding> detectSuspicious(const std::vector<DicLine> &lines, const WordForms &forms);
+
+// True when the romanized meaning is a Hindi verb phrase, an infinitive
+// after other words ("dhyan dena"). A lone infinitive is left out: too
+// many are nouns as well ("ghatna"); so are nouns like "dopahar ka khana".
+bool isVerbMeaning(QStringView meaning);
+
+// True when the meaning can be a verb: it ends in an infinitive, or in a
+// verb stem after other words, as the source writes many ("prayog kar").
+bool hasVerbForm(QStringView meaning);
+
+} // namespace tolvani::dicbuild
