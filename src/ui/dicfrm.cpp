@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QFrame>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,6 +67,19 @@ QLineEdit *addLineBox(QWidget *window, const QString &name, const Placement &pla
     return box;
 }
 
+// Read as PNG, and only as PNG: left to guess, Qt loads every image plugin
+// at start-up to ask it about the file.
+QIcon bookIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        QImageReader reader(QStringLiteral(":/icons/book-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 QString featureNotice()
 {
     return QStringLiteral("Please download dictionary with MS Agent support from ") + maker::kWebSite;
@@ -87,10 +102,7 @@ DicFrm::DicFrm(QString dictionaryPath, QWidget *parent)
     setFixedSize(kClientArea.toPixels());
     keepUnmaximized(this);
     setFont(defaultControlFont());
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/book-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(bookIcon());
 
     buildControls();
     setTabOrder();
