@@ -18,7 +18,7 @@
 #include <ostream>
 
 using namespace Qt::StringLiterals;
-using namespace commands_test;
+using namespace tolvani::windowtest;
 
 namespace {
 
@@ -36,7 +36,7 @@ protected:
             if (shown)
                 *shown = dialog;
             answer(dialog);
-        }, [&] { QTest::mouseClick(About, Qt::LeftButton); });
+        }, [&] { QTest::mouseClick(Command2, Qt::LeftButton); });
     }
 
     static QPushButton *thanks(QDialog *dialog)

@@ -3,34 +3,31 @@
 // exit status says it failed.
 
 #include "store/dictionary.h"
-#include "ui/dicfrm.h"
+#include "support/windowharness.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 using namespace tolvani;
+using namespace tolvani::windowtest;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // Answers the error box as a user would, echoing what it said.
-void answerTheErrorBox()
+void answerTheErrorBox(QWidget *window)
 {
-    QTimer::singleShot(0, [] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            std::fprintf(stderr, "no message box\n");
-            std::_Exit(99);
-        }
-        std::fprintf(stderr, "box says: %s\n", qPrintable(box->text()));
-        box->accept();
-    });
+    auto *box = qobject_cast<QMessageBox *>(window);
+    if (!box) {
+        std::fprintf(stderr, "no message box\n");
+        std::_Exit(99);
+    }
+    std::fprintf(stderr, "box says: %s\n", qPrintable(box->text()));
+    box->accept();
 }
 
 TEST(StartupFailure, missingDictionary_reportsAndExitsWithFailure)
@@ -40,8 +37,7 @@ TEST(StartupFailure, missingDictionary_reportsAndExitsWithFailure)
     const QString path = dictionaryPathIn(folder.path());
     EXPECT_EXIT(
             {
-                answerTheErrorBox();
-                DicFrm window(path);
+                answerWindow(modalWindow, answerTheErrorBox, [&] { DicFrm window(path); });
                 std::fprintf(stderr, "the window was built\n");
                 std::_Exit(0);
             },

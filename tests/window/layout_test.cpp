@@ -1,4 +1,4 @@
-#include "testwindow.h"
+#include "support/windowharness.h"
 
 #include "ui/dicfrmlayout.h"
 
@@ -42,7 +42,7 @@ protected:
     }
     static void TearDownTestSuite() { s_window.reset(); }
 
-    static DicFrm &window() { return s_window->window(); }
+    static DicFrm &window() { return *s_window->get(); }
     template <typename T = QWidget>
     static T *control(const QString &name)
     {
