@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -12,6 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -90,6 +93,21 @@ bool answerWindow(WindowFinder find, const std::function<void(QWidget *)> &answe
     act();
     --g_answering;
     return answered;
+}
+
+int pixelsNear(const QImage &image, const QRect &area, const QColor &colour, int tolerance)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) <= tolerance
+                    && std::abs(pixel.green() - colour.green()) <= tolerance
+                    && std::abs(pixel.blue() - colour.blue()) <= tolerance;
+        }
+    }
+    return count;
 }
 
 TestWindow::TestWindow(const QByteArrayList &lines)

@@ -21,12 +21,15 @@
 #include <stdexcept>
 
 class QAction;
+class QColor;
+class QImage;
 class QLineEdit;
 class QListView;
 class QMenu;
 class QPlainTextEdit;
 class QPoint;
 class QPushButton;
+class QRect;
 class QWidget;
 
 // Readable QStrings in failure messages.
@@ -48,6 +51,11 @@ void closeStrays();
 // window can hang the suite. Returns whether a window came up.
 bool answerWindow(WindowFinder find, const std::function<void(QWidget *)> &answer,
                   const std::function<void()> &act);
+
+// How many pixels of `area` in `image` are within `tolerance` of `colour`
+// in each channel, for tests that look at what is drawn: antialiased text
+// seldom matches its colour exactly.
+int pixelsNear(const QImage &image, const QRect &area, const QColor &colour, int tolerance = 24);
 
 // The main window over a dictionary of `lines` (bytes as in the file, each
 // ended by CR LF) or over a made-up one, written to a folder of its own.
