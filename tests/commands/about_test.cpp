@@ -87,7 +87,7 @@ class AboutClosing : public AboutWindow, public ::testing::WithParamInterface<Cl
 TEST_P(AboutClosing, escapeLeavesItOpen_thenItClosesAndIsDiscarded)
 {
     QPointer<QDialog> shown;
-    const bool opened = openAbout([this](QDialog *dialog) {
+    const bool opened = openAbout([](QDialog *dialog) {
         QPushButton *button = thanks(dialog);
         ASSERT_NE(button, nullptr);
         ASSERT_EQ(dialog->focusWidget(), button);
