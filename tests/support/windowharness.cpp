@@ -23,6 +23,16 @@ void PrintTo(const QString &text, std::ostream *out)
     *out << '"' << text.toStdString() << '"';
 }
 
+void PrintTo(const QPoint &point, std::ostream *out)
+{
+    *out << '(' << point.x() << ", " << point.y() << ')';
+}
+
+void PrintTo(const QRect &rect, std::ostream *out)
+{
+    *out << rect.width() << " x " << rect.height() << " at (" << rect.x() << ", " << rect.y() << ')';
+}
+
 namespace tolvani::windowtest {
 namespace {
 

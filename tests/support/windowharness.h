@@ -32,8 +32,10 @@ class QPushButton;
 class QRect;
 class QWidget;
 
-// Readable QStrings in failure messages.
+// Readable texts and geometry in failure messages.
 void PrintTo(const QString &text, std::ostream *out);
+void PrintTo(const QPoint &point, std::ostream *out);
+void PrintTo(const QRect &rect, std::ostream *out);
 
 namespace tolvani::windowtest {
 
