@@ -51,7 +51,7 @@ SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1:dete
 sanitize: test-deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
-	  -DTOLVANI_BUILD_TESTS=ON -DTOLVANI_BUILD_BENCH=OFF
+	  -DBUILD_TESTING=ON -DTOLVANI_BUILD_BENCH=OFF
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure --parallel $(JOBS)
 
@@ -71,7 +71,7 @@ fuzz:
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-	  -DTOLVANI_BUILD_FUZZ=ON -DTOLVANI_BUILD_TESTS=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
+	  -DTOLVANI_BUILD_FUZZ=ON -DBUILD_TESTING=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
 	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target dictionary_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 	cp fuzz/seeds/* $(FUZZ_DIR)/corpus/

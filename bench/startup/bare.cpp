@@ -3,6 +3,8 @@
 // never starts the font system. Built with TOLVANI_TEXT_FLOOR it also shows
 // one line of text: the floor, the least any window with text pays.
 
+#include "ui/dicfrmlayout.h"
+
 #include <QApplication>
 #include <QWidget>
 #ifdef TOLVANI_TEXT_FLOOR
@@ -13,7 +15,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QWidget window;
-    window.setFixedSize(511, 326);
+    window.setFixedSize(tolvani::dicfrm_layout::kClientArea.toPixels());
 #ifdef TOLVANI_TEXT_FLOOR
     auto *label = new QLabel(QStringLiteral("English Words"), &window);
     label->move(8, 8);

@@ -2,6 +2,8 @@
 // into the program itself: the process ends as soon as the main window has
 // been shown and painted.
 
+#include "ui/dicfrmlayout.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -12,9 +14,8 @@
 
 namespace {
 
-// The client size of the main window, 7665 x 4890 twips; a message box
-// shown instead of it does not count.
-constexpr QSize kMainWindowSize(511, 326);
+// Only the main window counts, not a message box shown instead of it.
+constexpr QSize kMainWindowSize = tolvani::dicfrm_layout::kClientArea.toPixels();
 
 class FirstPaint final : public QObject
 {

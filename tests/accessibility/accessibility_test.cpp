@@ -1,18 +1,16 @@
 // What a screen reader hears for each control, read through Qt's
 // accessibility interface as assistive technology reads it.
 
-#include "store/dictionary.h"
-#include "support/sampledictionary.h"
+#include "support/windowharness.h"
 #include "ui/about.h"
-#include "ui/dicfrm.h"
 
 #include <QAccessible>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace tolvani;
+using namespace tolvani::windowtest;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,19 +21,15 @@ QString accessibleName(QWidget *widget)
     return interface ? interface->text(QAccessible::Name) : u"<no interface>"_s;
 }
 
-class Accessibility : public ::testing::Test
+class Accessibility : public WindowTest
 {
 protected:
-    void SetUp() override
+    Accessibility()
+        : WindowTest({"apple||n||seb||An apple."})
     {
-        testdata::writeFile(dictionaryPathIn(m_folder.path()), "apple||n||seb||An apple.\r\n");
-        m_window = std::make_unique<DicFrm>(dictionaryPathIn(m_folder.path()));
     }
 
-    QWidget *control(const QString &name) { return m_window->findChild<QWidget *>(name); }
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<DicFrm> m_window;
+    QWidget *control(const QString &name) { return m_window.control(name); }
 };
 
 TEST_F(Accessibility, boxesAreNamedByTheCaptionsThatLabelThem)
@@ -48,9 +42,8 @@ TEST_F(Accessibility, boxesAreNamedByTheCaptionsThatLabelThem)
         {u"WExample", u"Word Example"_s},
     };
     for (const auto &[name, caption] : expected) {
-        QWidget *widget = control(QString::fromUtf16(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(accessibleName(widget), caption) << QString::fromUtf16(name).toStdString();
+        EXPECT_EQ(accessibleName(control(QString::fromUtf16(name))), caption)
+                << QString::fromUtf16(name).toStdString();
     }
 }
 

@@ -10,7 +10,7 @@
 #include <ostream>
 
 using namespace Qt::StringLiterals;
-using namespace commands_test;
+using namespace tolvani::windowtest;
 
 namespace {
 

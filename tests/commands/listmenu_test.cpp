@@ -16,7 +16,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using namespace commands_test;
+using namespace tolvani::windowtest;
 
 namespace {
 

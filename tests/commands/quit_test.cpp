@@ -17,7 +17,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using namespace commands_test;
+using namespace tolvani::windowtest;
 
 namespace {
 
@@ -54,7 +54,7 @@ TEST_F(Quitting, exit_endsTheProgramWithStatusZero)
     bool quitting = false;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window.get(), [&] { quitting = true; });
 
-    EXPECT_EQ(runProgram([this] { QTest::mouseClick(Exit, Qt::LeftButton); }), 0);
+    EXPECT_EQ(runProgram([this] { QTest::mouseClick(Command1, Qt::LeftButton); }), 0);
     EXPECT_TRUE(quitting);
 }
 
@@ -69,7 +69,7 @@ TEST_F(Quitting, enterAndEscapeInTheMainWindow_pressNoButton)
     QTest::keyClicks(Text1, u"av"_s);
     const WindowState before = state();
     std::vector<std::pair<QPushButton *, std::unique_ptr<QSignalSpy>>> presses;
-    for (QPushButton *button : {Exit, About, Pronounce, Charactors})
+    for (QPushButton *button : {Command1, Command2, Command3, Command4})
         presses.emplace_back(button, std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
 
     const bool opened = answerWindow(modalWindow, [](QWidget *window) {

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -40,14 +41,32 @@ protected:
         ASSERT_TRUE(m_process.waitForStarted(5000));
     }
 
-    // A failed start also keeps running, behind its error box: only the
-    // absence of a report tells the two apart.
-    void expectRunningWithoutError()
+    // The program prints nothing when it starts well, and a failed start
+    // also keeps running, behind its error box. So it must first have read
+    // as many bytes as the dictionary holds (the toolkit reads little:
+    // fonts and libraries are mapped, not read), then still be running,
+    // with no report, a while after.
+    void expectLoadedAndRunningWithoutError(qint64 dictionarySize)
     {
-        EXPECT_FALSE(m_process.waitForFinished(1500));
+        const qint64 pid = m_process.processId();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bytesReadBy(pid) >= dictionarySize; }, 10000))
+                << "read " << bytesReadBy(pid) << " of the dictionary's " << dictionarySize << " bytes";
+        EXPECT_FALSE(m_process.waitForFinished(1000));
         EXPECT_EQ(m_process.state(), QProcess::Running);
         const QByteArray errors = m_process.readAllStandardError();
         EXPECT_FALSE(errors.contains("Error ")) << errors.toStdString();
+    }
+
+    // What a process has read so far, through any means but mapping.
+    static qint64 bytesReadBy(qint64 pid)
+    {
+        QFile io(u"/proc/%1/io"_s.arg(pid));
+        if (!io.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray text = io.readAll();
+        const auto match = QRegularExpression(u"^rchar: (\\d+)$"_s, QRegularExpression::MultilineOption)
+                                   .match(QString::fromLatin1(text));
+        return match.hasMatch() ? match.captured(1).toLongLong() : -1;
     }
 
     // The program's own report: the first line of standard error that
@@ -73,19 +92,23 @@ protected:
 
 TEST_F(Program, withItsDictionary_comesUpAndStaysUp)
 {
-    testdata::writeFile(m_folder.filePath(u"Complete.dic"_s), testdata::makeSampleDictionary().fileText);
+    const QByteArray dictionary = testdata::makeSampleDictionary().fileText;
+    testdata::writeFile(m_folder.filePath(u"Complete.dic"_s), dictionary);
     start(m_program);
-    expectRunningWithoutError();
+    expectLoadedAndRunningWithoutError(dictionary.size());
 }
 
+// The whole made-up dictionary, so that reading it cannot be mistaken
+// for the toolkit's own reading.
 TEST_F(Program, startedThroughASymlink_readsTheDictionaryBesideTheRealProgram)
 {
-    testdata::writeFile(m_folder.filePath(u"Complete.dic"_s), "apple||n||seb||An apple.\r\n");
+    const QByteArray dictionary = testdata::makeSampleDictionary().fileText;
+    testdata::writeFile(m_folder.filePath(u"Complete.dic"_s), dictionary);
     QTemporaryDir launchers;
     const QString launcher = launchers.filePath(u"tolvani"_s);
     ASSERT_TRUE(QFile::link(m_program, launcher));
     start(launcher);
-    expectRunningWithoutError();
+    expectLoadedAndRunningWithoutError(dictionary.size());
 }
 
 TEST_F(Program, withoutItsDictionary_reportsThePathAndTheReason)
@@ -94,6 +117,9 @@ TEST_F(Program, withoutItsDictionary_reportsThePathAndTheReason)
     EXPECT_EQ(errorReport(),
               u"Error 53: Cannot open the dictionary file "_s + m_folder.path()
                       + u"/Complete.dic: No such file or directory"_s);
+    // Behind its error box it has done all but the load: what the toolkit
+    // reads must stay short of a dictionary for the reading to show it.
+    EXPECT_LT(bytesReadBy(m_process.processId()), testdata::makeSampleDictionary().fileText.size());
 }
 
 TEST_F(Program, withAnEmptyDictionary_reportsIt)

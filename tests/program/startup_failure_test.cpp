@@ -3,13 +3,11 @@
 // exit status says it failed.
 
 #include "store/dictionary.h"
-#include "ui/dicfrm.h"
+#include "support/windowharness.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -19,22 +17,21 @@
 #include <unistd.h>
 
 using namespace tolvani;
+using namespace tolvani::windowtest;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // Answers the error box as a user would, echoing what it said.
-void answerTheErrorBox()
+void answerTheErrorBox(QWidget *window)
 {
-    QTimer::singleShot(0, [] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            std::fprintf(stderr, "no message box\n");
-            std::_Exit(99);
-        }
-        std::fprintf(stderr, "box says: %s\n", qPrintable(box->text()));
-        box->accept();
-    });
+    auto *box = qobject_cast<QMessageBox *>(window);
+    if (!box) {
+        std::fprintf(stderr, "no message box\n");
+        std::_Exit(99);
+    }
+    std::fprintf(stderr, "box says: %s\n", qPrintable(box->text()));
+    box->accept();
 }
 
 TEST(StartupFailure, missingDictionary_reportsAndExitsWithFailure)
@@ -44,8 +41,7 @@ TEST(StartupFailure, missingDictionary_reportsAndExitsWithFailure)
     const QString path = dictionaryPathIn(folder.path());
     EXPECT_EXIT(
             {
-                answerTheErrorBox();
-                DicFrm window(path);
+                answerWindow(modalWindow, answerTheErrorBox, [&] { DicFrm window(path); });
                 std::fprintf(stderr, "the window was built\n");
                 std::_Exit(0);
             },
@@ -65,8 +61,7 @@ TEST(StartupFailure, namedPipeAsDictionary_reportsWithoutWaitingAndExitsWithFail
                 // A start-up that waits on the pipe is ended by the alarm,
                 // which fails the test rather than hanging it.
                 ::alarm(10);
-                answerTheErrorBox();
-                DicFrm window(path);
+                answerWindow(modalWindow, answerTheErrorBox, [&] { DicFrm window(path); });
                 std::fprintf(stderr, "the window was built\n");
                 std::_Exit(0);
             },

@@ -1,6 +1,5 @@
 #include "support/sampledictionary.h"
-#include "store/dictionary.h"
-#include "ui/dicfrm.h"
+#include "support/windowharness.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,7 +7,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,6 +14,7 @@
 #include <memory>
 
 using namespace tolvani;
+using namespace tolvani::windowtest;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,45 +24,34 @@ const QStringList kWords = {u"ape"_s,   u"apple"_s,     u"apple pie"_s, u"apply"
                             u"ice"_s,   u"ice cream"_s, u"iceberg"_s,   u"kite"_s,
                             u"zebra"_s, u"zero"_s,      u"yak"_s};
 
-class SearchBox : public ::testing::Test
+class SearchBox : public WindowTest
 {
 protected:
-    static void SetUpTestSuite()
+    SearchBox()
+        : WindowTest(*s_sample)
     {
-        s_folder = std::make_unique<QTemporaryDir>();
-        s_sample = std::make_unique<testdata::SampleDictionary>(
-                testdata::makeSampleDictionary(15500, 3, kWords));
-        testdata::writeFile(dictionaryPathIn(s_folder->path()), s_sample->fileText);
     }
 
-    static void TearDownTestSuite()
+    static void SetUpTestSuite()
     {
-        s_sample.reset();
-        s_folder.reset();
+        s_sample = std::make_unique<testdata::SampleDictionary>(
+                testdata::makeSampleDictionary(15500, 3, kWords));
     }
+
+    static void TearDownTestSuite() { s_sample.reset(); }
 
     void SetUp() override
     {
-        m_window = std::make_unique<DicFrm>(dictionaryPathIn(s_folder->path()));
-        m_text1 = m_window->findChild<QLineEdit *>(u"Text1"_s);
-        m_list1 = m_window->findChild<QListView *>(u"List1"_s);
-        m_meaning = m_window->findChild<QPlainTextEdit *>(u"WMeaning"_s);
-        ASSERT_TRUE(m_text1 && m_list1 && m_meaning);
-        m_window->show();
-        m_text1->setFocus();
+        WindowTest::SetUp();
+        Text1->setFocus();
     }
 
-    int selected() const { return m_list1->currentIndex().row(); }
-    QString selectedWord() const { return m_list1->currentIndex().data().toString(); }
+    int selected() const { return List1->currentIndex().row(); }
+    QString selectedWord() const { return List1->currentIndex().data().toString(); }
 
-    void type(const QString &text) { QTest::keyClicks(m_text1, text); }
+    void type(const QString &text) { QTest::keyClicks(Text1, text); }
 
-    static inline std::unique_ptr<QTemporaryDir> s_folder;
     static inline std::unique_ptr<testdata::SampleDictionary> s_sample;
-    std::unique_ptr<DicFrm> m_window;
-    QLineEdit *m_text1 = nullptr;
-    QListView *m_list1 = nullptr;
-    QPlainTextEdit *m_meaning = nullptr;
 };
 
 TEST_F(SearchBox, eachKeystrokeSelectsTheFirstWordBeginningWithTheText)
@@ -75,10 +63,10 @@ TEST_F(SearchBox, eachKeystrokeSelectsTheFirstWordBeginningWithTheText)
     EXPECT_EQ(selectedWord(), u"Ape"_s);
     type(u"p"_s);
     EXPECT_EQ(selectedWord(), u"Apple"_s);
-    const QString appleMeaning = m_meaning->toPlainText();
+    const QString appleMeaning = WMeaning->toPlainText();
     type(u"ly"_s);
     EXPECT_EQ(selectedWord(), u"Apply"_s);
-    EXPECT_NE(m_meaning->toPlainText(), appleMeaning) << "the entry follows the selection";
+    EXPECT_NE(WMeaning->toPlainText(), appleMeaning) << "the entry follows the selection";
 }
 
 // The list places its rows a batch at a time after the window shows; a
@@ -87,18 +75,18 @@ TEST_F(SearchBox, foundWordIsScrolledIntoViewAtOnce)
 {
     type(u"zebr"_s);
     ASSERT_EQ(selectedWord(), u"Zebra"_s);
-    const QRect row = m_list1->visualRect(m_list1->currentIndex());
-    EXPECT_TRUE(row.isValid() && m_list1->viewport()->rect().contains(row));
-    m_list1->setFocus();
-    QTest::keyClick(m_list1, Qt::Key_End);
+    const QRect row = List1->visualRect(List1->currentIndex());
+    EXPECT_TRUE(row.isValid() && List1->viewport()->rect().contains(row));
+    List1->setFocus();
+    QTest::keyClick(List1, Qt::Key_End);
     EXPECT_EQ(selected(), 15499);
 }
 
 TEST_F(SearchBox, letterCaseOfTheTextDoesNotMatter)
 {
     for (const QString &typed : {u"ap"_s, u"AP"_s, u"aP"_s, u"Ap"_s}) {
-        m_text1->clear();
-        m_list1->setCurrentIndex(m_list1->model()->index(5000, 0));
+        Text1->clear();
+        List1->setCurrentIndex(List1->model()->index(5000, 0));
         type(typed);
         EXPECT_EQ(selectedWord(), u"Ape"_s) << typed.toStdString();
     }
@@ -109,8 +97,8 @@ TEST_F(SearchBox, deletingBackScansAgainFromTheStartOfTheRange)
     type(u"apply"_s);
     ASSERT_EQ(selectedWord(), u"Apply"_s);
     for (int i = 0; i < 4; ++i)
-        QTest::keyClick(m_text1, Qt::Key_Backspace);
-    ASSERT_EQ(m_text1->text(), u"a"_s);
+        QTest::keyClick(Text1, Qt::Key_Backspace);
+    ASSERT_EQ(Text1->text(), u"a"_s);
     EXPECT_EQ(selected(), 0);
 }
 
@@ -118,12 +106,12 @@ TEST_F(SearchBox, emptyingTheBoxKeepsTheEntry)
 {
     type(u"ice"_s);
     const int position = selected();
-    const QString meaning = m_meaning->toPlainText();
-    m_text1->selectAll();
-    QTest::keyClick(m_text1, Qt::Key_Delete);
-    ASSERT_TRUE(m_text1->text().isEmpty());
+    const QString meaning = WMeaning->toPlainText();
+    Text1->selectAll();
+    QTest::keyClick(Text1, Qt::Key_Delete);
+    ASSERT_TRUE(Text1->text().isEmpty());
     EXPECT_EQ(selected(), position);
-    EXPECT_EQ(m_meaning->toPlainText(), meaning);
+    EXPECT_EQ(WMeaning->toPlainText(), meaning);
 }
 
 TEST_F(SearchBox, textMatchingNothingKeepsTheSelection)
@@ -147,12 +135,12 @@ TEST_F(SearchBox, xTextLooksOnlyAtTheFirstPosition)
 {
     type(u"kite"_s);
     const int kite = selected();
-    m_text1->clear();
+    Text1->clear();
     type(u"x"_s);
     EXPECT_EQ(selected(), kite);
-    m_text1->clear();
+    Text1->clear();
     type(u"a"_s); // position 0 begins with "a", but X's range is the first word only
-    m_text1->clear();
+    Text1->clear();
     type(u"x"_s);
     EXPECT_EQ(selected(), 0);
 }
@@ -163,7 +151,7 @@ TEST_F(SearchBox, zTextScansPastTheEndOfTheListWithoutHarm)
     EXPECT_EQ(selectedWord(), u"Zero"_s);
     type(u"zzz"_s);
     EXPECT_EQ(selectedWord(), u"Zero"_s);
-    m_text1->setText(u"zzzzzzzzzzzzzz"_s); // one change: the scan runs to position 15500
+    Text1->setText(u"zzzzzzzzzzzzzz"_s); // one change: the scan runs to position 15500
     EXPECT_EQ(selectedWord(), u"Zero"_s);
 }
 
@@ -171,10 +159,10 @@ TEST_F(SearchBox, textNotBeginningWithALetterScansTheLastLetterRange)
 {
     type(u"7"_s); // before any letter: position 0 only, which no digit begins
     EXPECT_EQ(selected(), 0);
-    m_text1->clear();
+    Text1->clear();
     type(u"kite"_s);
     const int kite = selected();
-    m_text1->clear();
+    Text1->clear();
     type(u"7 up"_s);
     EXPECT_EQ(selected(), kite);
 }
@@ -182,7 +170,7 @@ TEST_F(SearchBox, textNotBeginningWithALetterScansTheLastLetterRange)
 TEST_F(SearchBox, findingTheSelectedWordAgainShowsNothingNew)
 {
     type(u"zebr"_s);
-    QSignalSpy changes(m_list1->selectionModel(), &QItemSelectionModel::selectionChanged);
+    QSignalSpy changes(List1->selectionModel(), &QItemSelectionModel::selectionChanged);
     type(u"a"_s);
     EXPECT_EQ(selectedWord(), u"Zebra"_s);
     EXPECT_EQ(changes.count(), 0);
@@ -191,16 +179,16 @@ TEST_F(SearchBox, findingTheSelectedWordAgainShowsNothingNew)
 TEST_F(SearchBox, pastedAndProgrammaticTextIsSearchedToo)
 {
     QGuiApplication::clipboard()->setText(u"ice c"_s);
-    m_text1->paste();
+    Text1->paste();
     EXPECT_EQ(selectedWord(), u"Ice Cream"_s);
-    m_text1->setText(u"YA"_s);
+    Text1->setText(u"YA"_s);
     EXPECT_EQ(selectedWord(), u"Yak"_s);
 }
 
 TEST_F(SearchBox, everyLetterFindsItsOwnWords)
 {
     for (const QString &word : kWords) {
-        m_text1->clear();
+        Text1->clear();
         type(word);
         EXPECT_EQ(selected(), s_sample->headwords.indexOf(word)) << word.toStdString();
     }

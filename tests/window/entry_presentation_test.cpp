@@ -1,4 +1,4 @@
-#include "testwindow.h"
+#include "support/windowharness.h"
 
 #include <QAction>
 #include <QKeySequence>

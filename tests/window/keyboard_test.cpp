@@ -1,4 +1,4 @@
-#include "testwindow.h"
+#include "support/windowharness.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,13 +21,12 @@ namespace {
 const QByteArrayList kDictionary{"both||vti||dono tarah||we both agree",
                                  "next||n||agla||the next one"};
 
-class MainWindowKeyboard : public ::testing::Test
+class MainWindowKeyboard : public WindowTest
 {
 protected:
     MainWindowKeyboard()
-        : m_window(kDictionary)
+        : WindowTest(kDictionary)
     {
-        m_window.showActive();
     }
 
     static QString focusName()
@@ -46,8 +45,6 @@ protected:
         }
         return path;
     }
-
-    TestWindow m_window;
 };
 
 TEST_F(MainWindowKeyboard, focusStartsOnTheWordList)
@@ -75,7 +72,6 @@ TEST_F(MainWindowKeyboard, shiftTab_goesBackAndWraps)
 
 TEST_F(MainWindowKeyboard, enterAndEscapeInSearchBoxOrList_pressNoButton)
 {
-    const ModalCloser closer;
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (const QString &name : {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s})
         spies.push_back(std::make_unique<QSignalSpy>(m_window.control<QPushButton>(name),
@@ -96,12 +92,13 @@ TEST_F(MainWindowKeyboard, enterAndEscapeInSearchBoxOrList_pressNoButton)
 
     for (std::size_t i = 0; i < spies.size(); ++i)
         EXPECT_EQ(spies[i]->count(), 0) << "Command" << i + 1;
-    EXPECT_TRUE(m_window.window().isVisible());
+    EXPECT_TRUE(m_window->isVisible());
 
     // A button that has the focus does take Enter.
     auto *pronounce = m_window.control<QPushButton>(u"Command3"_s);
     pronounce->setFocus();
-    QTest::keyClick(pronounce, Qt::Key_Return);
+    EXPECT_TRUE(answerWindow(modalWindow, [](QWidget *notice) { notice->close(); },
+                             [&] { QTest::keyClick(pronounce, Qt::Key_Return); }));
     EXPECT_EQ(spies[2]->count(), 1);
 }
 

@@ -1,7 +1,5 @@
-#include "testwindow.h"
-
+#include "support/windowharness.h"
 #include "ui/contrast.h"
-#include "ui/dicfrmlayout.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -20,15 +18,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 using namespace tolvani;
 using namespace tolvani::windowtest;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-namespace layout = dicfrm_layout;
 
 const QByteArrayList kDictionary{"first||vti||pehla arth||first example",
                                  "second||n||doosra||second example"};
@@ -44,7 +39,7 @@ protected:
     }
     static void TearDownTestSuite() { s_window.reset(); }
 
-    static DicFrm &window() { return s_window->window(); }
+    static DicFrm &window() { return *s_window->get(); }
     template <typename T = QWidget>
     static T *control(const QString &name)
     {
@@ -72,14 +67,16 @@ TEST(MainWindowState, askingToMaximize_leavesTheWindowAtItsSize)
 {
     TestWindow window(kDictionary);
     window.showActive();
-    window.window().setWindowState(Qt::WindowMaximized);
-    QTRY_COMPARE_EQ(window.window().windowState(), Qt::WindowNoState);
-    EXPECT_EQ(window.window().size(), QSize(511, 326));
+    window->setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE_EQ(window->windowState(), Qt::WindowNoState);
+    EXPECT_EQ(window->size(), QSize(511, 326));
 }
 
+// Where a control sits in its container, in pixels: the window's layout
+// table gives twips, 15 to the pixel.
 struct Placed {
     const char *name;
-    Placement placement;
+    QRect pixels;
     const char *container;
 };
 
@@ -89,23 +86,23 @@ TEST_P(FixedSizeControl, sitsAtItsTwipsInItsContainer)
 {
     const QWidget *widget = control(QString::fromLatin1(GetParam().name));
     EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(GetParam().container));
-    EXPECT_EQ(widget->geometry(), GetParam().placement.rect.toPixels());
+    EXPECT_EQ(widget->geometry(), GetParam().pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Window, FixedSizeControl,
-    ::testing::Values(Placed{"Command1", layout::kCommand1, "DicFrm"},
-                      Placed{"Command2", layout::kCommand2, "DicFrm"},
-                      Placed{"Command3", layout::kCommand3, "DicFrm"},
-                      Placed{"Command4", layout::kCommand4, "DicFrm"},
-                      Placed{"WExample", layout::kWExample, "DicFrm"},
-                      Placed{"Text1", layout::kText1, "DicFrm"},
-                      Placed{"WType", layout::kWType, "DicFrm"},
-                      Placed{"WMeaning", layout::kWMeaning, "DicFrm"},
-                      Placed{"List1", layout::kList1, "DicFrm"},
-                      Placed{"Frame1", layout::kFrame1, "DicFrm"},
-                      Placed{"Label9", layout::kLabel9, "DicFrm"},
-                      Placed{"Label11", layout::kLabel11, "DicFrm"}),
+    ::testing::Values(Placed{"Command1", {406, 292, 98, 23}, "DicFrm"},
+                      Placed{"Command2", {406, 270, 98, 23}, "DicFrm"},
+                      Placed{"Command3", {406, 225, 98, 24}, "DicFrm"},
+                      Placed{"Command4", {406, 248, 98, 23}, "DicFrm"},
+                      Placed{"WExample", {165, 224, 230, 91}, "DicFrm"},
+                      Placed{"Text1", {4, 82, 152, 20}, "DicFrm"},
+                      Placed{"WType", {165, 103, 124, 22}, "DicFrm"},
+                      Placed{"WMeaning", {165, 151, 343, 49}, "DicFrm"},
+                      Placed{"List1", {4, 103, 152, 212}, "DicFrm"},
+                      Placed{"Frame1", {1, -2, 518, 60}, "DicFrm"},
+                      Placed{"Label9", {303, 69, 213, 55}, "DicFrm"},
+                      Placed{"Label11", {389, 135, 118, 16}, "DicFrm"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 class LabelFittingItsText : public MainWindowLayout,
@@ -115,7 +112,7 @@ TEST_P(LabelFittingItsText, startsAtItsTwipsAndTakesItsCaptionsSize)
 {
     const auto *label = control<QLabel>(QString::fromLatin1(GetParam().name));
     EXPECT_EQ(label->parentWidget()->objectName(), QString::fromLatin1(GetParam().container));
-    EXPECT_EQ(label->pos(), GetParam().placement.rect.toPixels().topLeft());
+    EXPECT_EQ(label->pos(), GetParam().pixels.topLeft());
     EXPECT_EQ(label->size(), label->sizeHint());
     // Fitting means every character of the caption is on show.
     const QFontMetrics metrics(label->font());
@@ -123,15 +120,16 @@ TEST_P(LabelFittingItsText, startsAtItsTwipsAndTakesItsCaptionsSize)
     EXPECT_GE(label->height(), metrics.height());
 }
 
+// Only the top-left corner counts: the label takes its caption's size.
 INSTANTIATE_TEST_SUITE_P(Window, LabelFittingItsText,
-                         ::testing::Values(Placed{"Label1", layout::kLabel1, "DicFrm"},
-                                           Placed{"Label2", layout::kLabel2, "DicFrm"},
-                                           Placed{"Label3", layout::kLabel3, "DicFrm"},
-                                           Placed{"Label4", layout::kLabel4, "DicFrm"},
-                                           Placed{"Label5", layout::kLabel5, "Frame1"},
-                                           Placed{"Label6", layout::kLabel6, "Frame1"},
-                                           Placed{"Label7", layout::kLabel7, "Frame1"},
-                                           Placed{"Label10", layout::kLabel10, "Frame1"}),
+                         ::testing::Values(Placed{"Label1", {3, 66, 0, 0}, "DicFrm"},
+                                           Placed{"Label2", {165, 135, 0, 0}, "DicFrm"},
+                                           Placed{"Label3", {165, 208, 0, 0}, "DicFrm"},
+                                           Placed{"Label4", {165, 88, 0, 0}, "DicFrm"},
+                                           Placed{"Label5", {8, 6, 0, 0}, "Frame1"},
+                                           Placed{"Label6", {7, 5, 0, 0}, "Frame1"},
+                                           Placed{"Label7", {7, 27, 0, 0}, "Frame1"},
+                                           Placed{"Label10", {7, 41, 0, 0}, "Frame1"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowLayout, onlyTheTitleBandAndTheFreewareNote_leaveTheClientArea)
@@ -270,54 +268,38 @@ TEST(MainWindowText, longTypeName_showsItsBeginningOnOneLine)
 struct FontCase {
     const char *name;
     const char *family;
-    qreal pointSize;
+    int pixelSize; // the point size at 96 dots per inch
     bool bold;
 };
 
 class ControlFont : public MainWindowLayout, public ::testing::WithParamInterface<FontCase> {};
 
-TEST_P(ControlFont, asksForItsFace)
+// What is drawn, not only what was asked for: the face that stands in for
+// the named one, at the size and weight that the layout gives.
+TEST_P(ControlFont, drawsWithItsFace)
 {
     const QFont font = control(QString::fromLatin1(GetParam().name))->font();
     EXPECT_EQ(font.family(), QString::fromLatin1(GetParam().family));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), GetParam().pointSize);
-    EXPECT_EQ(font.bold(), GetParam().bold);
-    EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
+    const QFontInfo drawn(font);
+    EXPECT_EQ(drawn.family(), QFontInfo(QFont(QString::fromLatin1(GetParam().family))).family());
+    EXPECT_EQ(drawn.pixelSize(), GetParam().pixelSize);
+    EXPECT_EQ(drawn.bold(), GetParam().bold);
+    EXPECT_FALSE(drawn.italic() || drawn.underline() || drawn.strikeOut());
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, ControlFont,
-                         ::testing::Values(FontCase{"Label5", "Times New Roman", 14.25, false},
-                                           FontCase{"Label6", "Times New Roman", 14.25, false},
-                                           FontCase{"Label7", "Tahoma", 8.25, false},
-                                           FontCase{"Label9", "Tahoma", 8.25, false},
-                                           FontCase{"Label10", "Tahoma", 8.25, false},
-                                           FontCase{"Label11", "MS Sans Serif", 8.25, true},
-                                           FontCase{"Label1", "MS Sans Serif", 8.25, false},
-                                           FontCase{"Label4", "MS Sans Serif", 8.25, false},
-                                           FontCase{"Command3", "MS Sans Serif", 8.25, false},
-                                           FontCase{"List1", "MS Sans Serif", 8.25, false},
-                                           FontCase{"WMeaning", "MS Sans Serif", 8.25, false}),
+                         ::testing::Values(FontCase{"Label5", "Times New Roman", 19, false},
+                                           FontCase{"Label6", "Times New Roman", 19, false},
+                                           FontCase{"Label7", "Tahoma", 11, false},
+                                           FontCase{"Label9", "Tahoma", 11, false},
+                                           FontCase{"Label10", "Tahoma", 11, false},
+                                           FontCase{"Label11", "MS Sans Serif", 11, true},
+                                           FontCase{"Label1", "MS Sans Serif", 11, false},
+                                           FontCase{"Label4", "MS Sans Serif", 11, false},
+                                           FontCase{"Command3", "MS Sans Serif", 11, false},
+                                           FontCase{"List1", "MS Sans Serif", 11, false},
+                                           FontCase{"WMeaning", "MS Sans Serif", 11, false}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-bool near(QColor pixel, QColor wanted)
-{
-    const int tolerance = 24;
-    return std::abs(pixel.red() - wanted.red()) <= tolerance
-        && std::abs(pixel.green() - wanted.green()) <= tolerance
-        && std::abs(pixel.blue() - wanted.blue()) <= tolerance;
-}
-
-// How many pixels of `area` (window coordinates) are close to `colour`.
-int pixelsNear(const QImage &image, const QRect &area, QColor colour)
-{
-    int count = 0;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            count += near(image.pixelColor(x, y), colour) ? 1 : 0;
-    }
-    return count;
-}
 
 QRect inWindow(const QWidget *widget, const QWidget *window)
 {
@@ -398,11 +380,11 @@ TEST(MainWindowColours, darkPalette_freewareNoteTakesThePalettesTextColour_bandK
     window.showActive();
 
     const auto *note = window.control<QLabel>(u"Label9"_s);
-    const QColor background = window.window().palette().color(QPalette::Window);
+    const QColor background = window->palette().color(QPalette::Window);
     const QColor text = note->palette().color(note->foregroundRole());
     EXPECT_GE(contrastRatio(text, background), kReadableContrast);
-    const QImage image = window.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_GT(pixelsNear(image, inWindow(note, &window.window()), text), 10) << "the note is drawn in it";
+    const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(pixelsNear(image, inWindow(note, window.get()), text), 10) << "the note is drawn in it";
 
     const auto *title = window.control<QLabel>(u"Label6"_s);
     EXPECT_EQ(title->palette().color(title->foregroundRole()), QColor(255, 128, 0));
