@@ -8,8 +8,8 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # make run builds the program alone; the test targets add the tests, the
 # benchmarks and the dictionary builder, whose packages only they install.
-PROGRAM_ONLY = -DTOLVANI_BUILD_TESTS=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
-EVERYTHING = -DTOLVANI_BUILD_TESTS=ON -DTOLVANI_BUILD_BENCH=ON -DTOLVANI_BUILD_TOOLS=ON
+PROGRAM_ONLY = -DBUILD_TESTING=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
+EVERYTHING = -DBUILD_TESTING=ON -DTOLVANI_BUILD_BENCH=ON -DTOLVANI_BUILD_TOOLS=ON
 
 .PHONY: all deps test-deps configure build build-all run test bench sanitize fuzz clean
 
