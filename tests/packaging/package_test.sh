@@ -55,7 +55,18 @@ cmp -s "$prefix/lib/tolvani/Complete.dic" "$(dirname "$0")/../../data/Complete.d
 # failed start would print its error report.
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$prefix/bin/tolvani" 2>"$work/stderr" &
 program_pid=$!
-sleep 1.5
+# Loaded means it has read as many bytes as the dictionary holds; the
+# toolkit itself reads far less (fonts and libraries are mapped).
+dictionary_size=$(stat -c %s "$prefix/lib/tolvani/Complete.dic")
+read_bytes=0
+for _ in {1..100}; do
+  read_bytes=$(awk '$1 == "rchar:" { print $2 }' "/proc/$program_pid/io" 2>/dev/null || echo 0)
+  (( ${read_bytes:-0} >= dictionary_size )) && break
+  sleep 0.1
+done
+(( ${read_bytes:-0} >= dictionary_size )) \
+  || fail "the installed program read $read_bytes of the dictionary's $dictionary_size bytes: $(cat "$work/stderr")"
+sleep 1
 kill -0 "$program_pid" 2>/dev/null || fail "the installed program ended: $(cat "$work/stderr")"
 if grep -q '^Error ' "$work/stderr"; then fail "the installed program reported: $(cat "$work/stderr")"; fi
 kill "$program_pid"; wait "$program_pid" 2>/dev/null || true; program_pid=
