@@ -434,8 +434,8 @@ HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries)
 HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
 {
     std::vector<SourceEntry> entries;
-    const QByteArray bytes = readGzipFile(data);
-    for (const QString &article : dictdArticles(parseDictdIndex(readFile(index)), bytes)) {
+    const QByteArray bytes = readGzipInput(data);
+    for (const QString &article : dictdArticles(parseDictdIndex(readInput(index)), bytes)) {
         if (std::optional<SourceEntry> entry = parseEntry(article))
             entries.push_back(std::move(*entry));
     }
