@@ -1,6 +1,7 @@
 #include "selection.h"
 
 #include "categories.h"
+#include "devanagari.h"
 #include "romanizer.h"
 #include "store/letterranges.h"
 
@@ -37,13 +38,7 @@ void appendMeanings(QStringList &meanings, const QStringList &senses, RepairCoun
 QString exampleText(const QStringList &examples)
 {
     for (const QString &example : examples) {
-        QString text = example;
-        for (QChar c : example) {
-            if (c.unicode() >= 0x0900 && c.unicode() <= 0x097F) {
-                text = simplified(romanize(example));
-                break;
-            }
-        }
+        const QString text = hasDevanagari(example) ? simplified(romanize(example)) : example;
         if (!text.isEmpty())
             return text;
     }
