@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace tolvani {
@@ -13,11 +14,12 @@ struct WordType {
 };
 
 // Tried in this order; the first row whose code equals the field wins.
+// The codes are written in lower case, as the field is lowered to match.
 constexpr std::array<WordType, 28> kWordTypes = {{
     {u"a", u"Adjective"},
     {u"abbr:", u"Abbreviation"},
     {u"adv", u"Adverb"},
-    {u"auxV", u"Auxiliary verb"},
+    {u"auxv", u"Auxiliary verb"},
     {u"comb form", u"Combination form"},
     {u"conj", u"Conjunct"},
     {u"det", u"Determiner"},
@@ -48,12 +50,13 @@ constexpr std::array<WordType, 28> kWordTypes = {{
 
 std::optional<QStringView> wordTypeName(QStringView code)
 {
+    // Lowered, not case-folded: "ſuffix" lowers to itself and is no code.
     const QString lowered = code.toString().toLower();
-    for (const WordType &type : kWordTypes) {
-        if (lowered == type.code.toString().toLower())
-            return type.name;
-    }
-    return std::nullopt;
+    const auto type = std::find_if(kWordTypes.begin(), kWordTypes.end(),
+                                   [&](const WordType &row) { return row.code == lowered; });
+    if (type == kWordTypes.end())
+        return std::nullopt;
+    return type->name;
 }
 
 } // namespace tolvani

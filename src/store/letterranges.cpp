@@ -35,4 +35,17 @@ std::optional<LetterRange> letterRange(QStringView letter)
     return std::nullopt;
 }
 
+std::array<int, 26> letterLineCounts()
+{
+    std::array<int, 26> counts{};
+    int next = 0; // the first line not yet given to a letter
+    for (const LetterRow &row : kLetterRanges) {
+        if (row.range.end == 0)
+            continue; // X
+        counts[row.letter - u'A'] = row.range.end - next;
+        next = row.range.end;
+    }
+    return counts;
+}
+
 } // namespace tolvani

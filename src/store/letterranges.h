@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 namespace tolvani {
@@ -22,5 +23,14 @@ struct LetterRange {
 //   letterRange(u"X") => {0, 0}
 //   letterRange(u"m") => nullopt
 std::optional<LetterRange> letterRange(QStringView letter);
+
+// How many lines begin with each letter A-Z in a dictionary laid out for
+// the table: each letter's lines follow the previous letter's and end one
+// before its range's end, so the ranges' overlaps are left out and X,
+// whose range is a leftover, gets none. They add up to 15,500.
+//   letterLineCounts()[0]  => 946   (A: lines 0-945)
+//   letterLineCounts()[1]  => 796   (B: lines 946-1741)
+//   letterLineCounts()[23] => 0     (X)
+std::array<int, 26> letterLineCounts();
 
 } // namespace tolvani

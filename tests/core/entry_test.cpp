@@ -38,6 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         TypeCase{"combinationForm", u"comb form"_s, u"Combination form"_s},
         TypeCase{"combinationFormTwoSpaces", u"comb  form"_s, std::nullopt},
         TypeCase{"nounUpperCase", u"N"_s, u"Noun"_s},
+        // Lowered, not case-folded: long s stays itself, dotted I gains a dot.
+        TypeCase{"suffixWithLongS", u"\u017Fuffix"_s, std::nullopt},
+        TypeCase{"idiomWithDottedCapitalI", u"\u0130dm"_s, std::nullopt},
         TypeCase{"nounTrailingSpace", u"n "_s, std::nullopt},
         TypeCase{"nounLeadingSpace", u" n"_s, std::nullopt},
         TypeCase{"doubledNoun", u"nn"_s, std::nullopt},

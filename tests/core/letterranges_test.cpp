@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 using namespace tolvani;
 
 namespace {
@@ -51,6 +53,19 @@ TEST(LetterRanges, onlyUpperCaseLettersHaveARange)
 {
     for (const QStringView other : {u"m", u"a", u"7", u" ", u"", u"É", u"AB", u"-"})
         EXPECT_FALSE(letterRange(other).has_value()) << other.toString().toStdString();
+}
+
+TEST(LetterRanges, lineCountsFillEachRangeUpToItsEnd)
+{
+    const std::array<int, 26> counts = letterLineCounts();
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 15500);
+    EXPECT_EQ(counts['A' - 'A'], 946);
+    EXPECT_EQ(counts['B' - 'A'], 796);
+    EXPECT_EQ(counts['C' - 'A'], 1551);
+    EXPECT_EQ(counts['K' - 'A'], 85);
+    EXPECT_EQ(counts['X' - 'A'], 0);
+    EXPECT_EQ(counts['Y' - 'A'], 50);
+    EXPECT_EQ(counts['Z' - 'A'], 19);
 }
 
 } // namespace

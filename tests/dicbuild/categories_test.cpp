@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         CategoryCase{"AbbreviationWithExpansion", u"Abbr:mile per hour", u"abbr:"},
         CategoryCase{"MixedTakesFirstPart", u"N/Adj", u"n"}, CategoryCase{"MixedPronounFirst", u"Pron/Det", u"pron"},
         CategoryCase{"VerbPhraseIsPhrasalVerb", u"VP", u"phrv"}, CategoryCase{"Unknown", u"Gerund", nullptr},
-        CategoryCase{"Empty", u"", nullptr}, CategoryCase{"PrefixOfACodeIsNotACode", u"Ph", nullptr}),
+        CategoryCase{"Empty", u"", nullptr}, CategoryCase{"PrefixOfACodeIsNotACode", u"Ph", nullptr},
+        CategoryCase{"LongSLowersToItself", u"\u017Fuffix", nullptr}),
     [](const testing::TestParamInfo<CategoryCase> &info) { return std::string(info.param.name); });
 
 } // namespace

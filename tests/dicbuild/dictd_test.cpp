@@ -1,5 +1,6 @@
 #include "dictd.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ TEST(DictdArticles, PointerPastTheEndIsAnError)
     EXPECT_THROW(dictdArticles(index, "abc"), std::runtime_error);
 }
 
-TEST(ReadGzipFile, UncompressesAndReportsMissingFiles)
+TEST(ReadGzipInput, UncompressesAndReportsMissingFiles)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -81,9 +82,18 @@ TEST(ReadGzipFile, UncompressesAndReportsMissingFiles)
     const char text[] = "headword /x/ <N>\n";
     gzwrite(out, text, sizeof text - 1);
     gzclose(out);
-    EXPECT_EQ(readGzipFile(path), QByteArray(text));
-    EXPECT_THROW(readGzipFile(dir.filePath(u"missing.dz"_s)), std::runtime_error);
-    EXPECT_THROW(readFile(dir.filePath(u"missing.index"_s)), std::runtime_error);
+    EXPECT_EQ(readGzipInput(path), QByteArray(text));
+    QFile plain(dir.filePath(u"plain.dict"_s));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write(text) > 0);
+    plain.close();
+    EXPECT_EQ(readGzipInput(plain.fileName()), QByteArray(text)) << "a file that is not gzip is taken as it is";
+    EXPECT_THROW(readGzipInput(dir.filePath(u"missing.dz"_s)), std::runtime_error);
+    try {
+        readInput(dir.filePath(u"missing.index"_s));
+        ADD_FAILURE() << "a missing input was read";
+    } catch (const std::runtime_error &error) {
+        EXPECT_TRUE(QByteArray(error.what()).startsWith("Error 53: Cannot open the input file ")) << error.what();
+    }
 }
 
 } // namespace

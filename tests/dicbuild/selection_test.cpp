@@ -2,11 +2,7 @@
 
 #include "lemmatizer.h"
 
-#include "store/letterranges.h"
-
 #include <gtest/gtest.h>
-
-#include <numeric>
 
 namespace tolvani::dicbuild {
 namespace {
@@ -17,19 +13,6 @@ SourceEntry entry(const QString &headword, const QString &category, QStringList 
                   QStringList examples = {})
 {
     return {headword, category, std::move(senses), std::move(examples), 0};
-}
-
-TEST(LetterQuotas, FillEachRangeUpToItsEnd)
-{
-    const std::array<int, 26> quotas = letterQuotas();
-    EXPECT_EQ(std::accumulate(quotas.begin(), quotas.end(), 0), 15500);
-    EXPECT_EQ(quotas['A' - 'A'], 946);
-    EXPECT_EQ(quotas['B' - 'A'], 796);
-    EXPECT_EQ(quotas['C' - 'A'], 1551);
-    EXPECT_EQ(quotas['K' - 'A'], 85);
-    EXPECT_EQ(quotas['X' - 'A'], 0);
-    EXPECT_EQ(quotas['Y' - 'A'], 50);
-    EXPECT_EQ(quotas['Z' - 'A'], 19);
 }
 
 TEST(LinesFromSource, RomanizesAndJoinsMeaningsOnce)

@@ -31,13 +31,14 @@ SampleDictionary makeSampleDictionary(int lineCount, unsigned seed, const QStrin
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> length(2, 11);
     SampleDictionary sample;
+    const std::array<int, 26> counts = letterLineCounts();
     int position = 0;
+    int letterEnd = 0; // one past the last line of the letter's range
     for (char letter = 'A'; letter <= 'Z' && position < lineCount; ++letter) {
-        const QChar upper = QChar(char16_t(letter));
-        const auto range = letterRange(QStringView(&upper, 1));
-        if (!range || range->end == 0)
-            continue; // X has no range of its own
-        const int quota = std::min(range->end - 1, lineCount - 1) - position + 1;
+        if (counts[letter - 'A'] == 0)
+            continue; // X has no lines of its own
+        letterEnd += counts[letter - 'A'];
+        const int quota = std::min(letterEnd, lineCount) - position;
         std::set<std::string> chosen;
         std::set<std::string> reserved; // made-up words stay clear of the real ones
         for (const QString &word : words) {

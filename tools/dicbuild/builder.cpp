@@ -27,7 +27,7 @@ namespace {
 
 QByteArray readTableFile(const BuildInputs &inputs, const char *name)
 {
-    return readFile(inputs.tables + u'/' + QLatin1StringView(name));
+    return readInput(inputs.tables + u'/' + QLatin1StringView(name));
 }
 
 std::vector<Coverage> coverageOf(const std::vector<DicLine> &lines, const UsageFrequencies &usage,
@@ -92,8 +92,8 @@ int meaningCount(const QString &meaning)
 
 QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
 {
-    const std::vector<IndexEntry> index = parseDictdIndex(readFile(inputs.index));
-    const QByteArray data = readGzipFile(inputs.data);
+    const std::vector<IndexEntry> index = parseDictdIndex(readInput(inputs.index));
+    const QByteArray data = readGzipInput(inputs.data);
     std::vector<SourceEntry> entries;
     for (const QString &article : dictdArticles(index, data)) {
         std::vector<SourceEntry> parsed = parseArticle(article);

@@ -17,23 +17,26 @@ std::optional<QString> wordTypeCode(QStringView category)
     if (name.endsWith(u'.'))
         name.chop(1);
 
-    using Row = std::pair<const char *, const char *>;
+    // The source's categories in lower case, matched as wordTypeName
+    // matches a code: the category is lowered and compared exactly.
+    using Row = std::pair<QLatin1StringView, QLatin1StringView>;
     static constexpr std::array rows{
-        Row{"N", "n"},           Row{"Adj", "a"},         Row{"Adv", "adv"},
-        Row{"V", "v"},           Row{"VT", "vt"},         Row{"VI", "vi"},
-        Row{"VTI", "vti"},       Row{"PhrV", "phrv"},     Row{"PhrVT", "phrvt"},
-        Row{"PhrVI", "phrvi"},   Row{"IDM", "idm"},       Row{"Prep", "prep"},
-        Row{"Pron", "pron"},     Row{"Conj", "conj"},     Row{"Det", "det"},
-        Row{"Interj", "interj"}, Row{"Pref", "pref"},     Row{"Suffix", "suffix"},
-        Row{"Comb form", "comb form"}, Row{"AuxV", "auxV"}, Row{"MV", "mv"},
-        Row{"Interro", "interro"}, Row{"Rel Pron", "rel pron"}, Row{"Refl Pron", "refl pron"},
-        Row{"Part", "part"},     Row{"Vneg", "vneg"},     Row{"PropN", "propn"},
+        Row{"n", "n"},           Row{"adj", "a"},         Row{"adv", "adv"},
+        Row{"v", "v"},           Row{"vt", "vt"},         Row{"vi", "vi"},
+        Row{"vti", "vti"},       Row{"phrv", "phrv"},     Row{"phrvt", "phrvt"},
+        Row{"phrvi", "phrvi"},   Row{"idm", "idm"},       Row{"prep", "prep"},
+        Row{"pron", "pron"},     Row{"conj", "conj"},     Row{"det", "det"},
+        Row{"interj", "interj"}, Row{"pref", "pref"},     Row{"suffix", "suffix"},
+        Row{"comb form", "comb form"}, Row{"auxv", "auxV"}, Row{"mv", "mv"},
+        Row{"interro", "interro"}, Row{"rel pron", "rel pron"}, Row{"refl pron", "refl pron"},
+        Row{"part", "part"},     Row{"vneg", "vneg"},     Row{"propn", "propn"},
         // A handful of entries say VP for a verb with its particle.
-        Row{"VP", "phrv"},
+        Row{"vp", "phrv"},
     };
+    const QString lowered = name.toString().toLower();
     for (const auto &[source, code] : rows) {
-        if (name.compare(QLatin1StringView(source), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(code);
+        if (lowered == source)
+            return QString(code);
     }
     return std::nullopt;
 }

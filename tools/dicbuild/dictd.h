@@ -32,9 +32,11 @@ std::vector<IndexEntry> parseDictdIndex(QByteArrayView index);
 // several index lines that point at the same bytes give one article.
 std::vector<QString> dictdArticles(const std::vector<IndexEntry> &index, QByteArrayView data);
 
-// Reads a file whole; `.dz` and other gzip files are uncompressed.
-// Throws std::runtime_error naming the path when it cannot be read.
-QByteArray readFile(const QString &path);
-QByteArray readGzipFile(const QString &path);
+// Reads an input file whole through the program's own file reading;
+// readGzipInput also uncompresses `.dz` and other gzip files (a file that
+// is not gzip is taken as it is). Throws std::runtime_error with the
+// error report when the file cannot be read.
+QByteArray readInput(const QString &path);
+QByteArray readGzipInput(const QString &path);
 
 } // namespace tolvani::dicbuild

@@ -1,5 +1,6 @@
 #include "entryparser.h"
 
+#include "devanagari.h"
 #include "romanizer.h"
 
 #include <QRegularExpression>
@@ -35,13 +36,9 @@ QString stripQuotes(QStringView text)
     return simplified(t);
 }
 
-bool hasDevanagari(QStringView text)
+bool hasDevanagariLetter(QStringView text)
 {
-    for (QChar c : text) {
-        if (isDevanagariLetter(c))
-            return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), isDevanagariLetter);
 }
 
 // "--"2.धार/फल" (also written "--i2.", "*--"3.", "--"5'", with or
@@ -122,7 +119,7 @@ std::vector<SourceEntry> parseArticle(QStringView article)
                 continue;
             }
             if (const std::optional<QString> hidden = afterSenseMarker(example)) {
-                if (hasDevanagari(*hidden)) {
+                if (hasDevanagariLetter(*hidden)) {
                     current->senses.append(*hidden);
                     ++current->recoveredSenses;
                     continue;
@@ -165,7 +162,7 @@ QStringList meaningPieces(QStringView sense)
         QString piece = sense.sliced(start, end - start).toString();
         piece.replace(u'_', u'~').replace(u'?', u' ');
         piece = piece.simplified();
-        if (hasDevanagari(piece))
+        if (hasDevanagariLetter(piece))
             pieces.append(piece);
         start = end + 1;
     };

@@ -1,5 +1,6 @@
 #include "examples.h"
 
+#include "devanagari.h"
 #include "entryparser.h"
 #include "romanizer.h"
 
@@ -22,7 +23,7 @@ namespace {
 // conversion ("Prince edward'स् marriage") reads right once romanized.
 QString englishText(const QString &example, ExampleStats &stats)
 {
-    if (std::none_of(example.begin(), example.end(), [](QChar c) { return c.unicode() >= 0x0900 && c.unicode() <= 0x097F; }))
+    if (!hasDevanagari(example))
         return example;
     ++stats.residueRomanized;
     return simplified(romanize(example));

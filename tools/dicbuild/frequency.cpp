@@ -41,7 +41,7 @@ void UsageFrequencies::addForms(QByteArrayView table)
 
 void UsageFrequencies::load(const QString &path)
 {
-    addForms(readFile(path));
+    addForms(readInput(path));
 }
 
 void UsageFrequencies::countLemmas(const Lemmatizer &lemmatizer)

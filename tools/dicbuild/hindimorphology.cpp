@@ -1,5 +1,6 @@
 #include "hindimorphology.h"
 
+#include "devanagari.h"
 #include "dictd.h"
 #include "entryparser.h"
 #include "romanizer.h"
@@ -98,16 +99,6 @@ constexpr double kUnknownStemWeight = 0.5;
 // Parts within parts: prefix, two members, suffix and an ending at most.
 constexpr int kMaximumDepth = 4;
 
-bool isConsonant(char16_t c)
-{
-    return (c >= 0x0915 && c <= 0x0939) || (c >= 0x0958 && c <= 0x095F);
-}
-
-bool isIndependentVowel(char16_t c)
-{
-    return (c >= 0x0904 && c <= 0x0914) || c == 0x0960 || c == 0x0961 || c == 0x0972;
-}
-
 bool isVowelSign(char16_t c)
 {
     return c >= 0x093E && c <= 0x094C;
@@ -116,9 +107,9 @@ bool isVowelSign(char16_t c)
 bool startsSyllable(QStringView word, qsizetype at)
 {
     const char16_t c = word[at].unicode();
-    if (isIndependentVowel(c))
+    if (isDevanagariIndependentVowel(c))
         return true;
-    if (!isConsonant(c))
+    if (!isDevanagariConsonant(c))
         return false;
     return at == 0 || (word[at - 1].unicode() != kVirama && word[at - 1].unicode() != kZeroWidthJoiner);
 }
@@ -135,7 +126,7 @@ int syllableCount(QStringView word)
 bool endsInPlainSyllable(QStringView stem)
 {
     for (qsizetype i = stem.size() - 1; i >= 0; --i) {
-        if (isConsonant(stem[i].unicode()))
+        if (isDevanagariConsonant(stem[i].unicode()))
             return i == 0 || stem[i - 1].unicode() != kVirama;
     }
     return false;
@@ -145,12 +136,12 @@ bool endsInPlainSyllable(QStringView stem)
 // Returns where the next syllable begins, or -1.
 qsizetype plainSyllableEnd(QStringView word, qsizetype at)
 {
-    if (at >= word.size() || !isConsonant(word[at].unicode()))
+    if (at >= word.size() || !isDevanagariConsonant(word[at].unicode()))
         return -1;
     qsizetype end = at + 1;
     if (end < word.size() && word[end].unicode() == kNukta)
         ++end;
-    if (end < word.size() && !isConsonant(word[end].unicode()))
+    if (end < word.size() && !isDevanagariConsonant(word[end].unicode()))
         return -1;
     return end;
 }
@@ -266,7 +257,7 @@ private:
     // रखा) unless its stem is a word of its own as well (सुन-हरा, रस-भरी).
     bool isVerbForm(QStringView right) const
     {
-        if (right.size() < 3 || !isConsonant(right[right.size() - 2].unicode()))
+        if (right.size() < 3 || !isDevanagariConsonant(right[right.size() - 2].unicode()))
             return false;
         const char16_t ending = right.back().unicode();
         const QStringView stem = right.chopped(1);
@@ -283,7 +274,7 @@ private:
         if (end < word.size() && word[end].unicode() == kNukta)
             ++end;
         const bool inCluster = end < word.size() && word[end].unicode() == kVirama;
-        return isConsonant(word[at].unicode()) && !inCluster
+        return isDevanagariConsonant(word[at].unicode()) && !inCluster
             && vocabulary_.count(QStringView(word).first(end)) >= kMinimumLongerWordCount;
     }
 
@@ -308,8 +299,8 @@ private:
     {
         for (qsizetype end = prefixEnd + 1; end < word.size(); ++end) {
             const QStringView ending = QStringView(word).sliced(end);
-            const bool vowelsOnly = std::none_of(ending.begin(), ending.end(), [](QChar c) { return isConsonant(c.unicode()); });
-            if (isConsonant(word[end - 1].unicode()) && isVowelSign(word[end].unicode()) && vowelsOnly
+            const bool vowelsOnly = std::none_of(ending.begin(), ending.end(), [](QChar c) { return isDevanagariConsonant(c.unicode()); });
+            if (isDevanagariConsonant(word[end - 1].unicode()) && isVowelSign(word[end].unicode()) && vowelsOnly
                 && vocabulary_.count(QStringView(word).first(end)) > vocabulary_.count(rest)
                 && !prefixSplit(QStringView(word).first(prefixEnd), word.first(end).sliced(prefixEnd)))
                 return true;
@@ -349,7 +340,7 @@ private:
             if (!word.endsWith(ending.sign))
                 continue;
             const QString stem = word.chopped(ending.sign.size());
-            if (!stem.isEmpty() && isConsonant(stem.back().unicode())
+            if (!stem.isEmpty() && isDevanagariConsonant(stem.back().unicode())
                 && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem)
                 && !isNounOfVerb(word))
                 consider(Split{stem, ending.letter.toString(), kAffixWeight + weight(stem)});
@@ -367,7 +358,7 @@ private:
             const bool longA = word[shared + 1].unicode() == kSignAa;
             const QChar vowel = longA ? kIndependentAa : kIndependentA;
             const QString rest = vowel + word.sliced(shared + (longA ? 2 : 1));
-            if (longA || isConsonant(word[shared + 1].unicode()))
+            if (longA || isDevanagariConsonant(word[shared + 1].unicode()))
                 consider(prefixSplit(kVowelSharingPrefix, rest));
         }
         return chosen;
@@ -384,14 +375,13 @@ namespace {
 // words are counted without it.
 QString spellingKey(QStringView word)
 {
-    static constexpr char16_t bases[] = {0x0915, 0x0916, 0x0917, 0x091C, 0x0921, 0x0922, 0x092B, 0x092F};
     QString key;
     key.reserve(word.size());
     for (QChar ch : word) {
         const char16_t c = ch.unicode();
         if (c == kNukta)
             continue;
-        key += (c >= 0x0958 && c <= 0x095F) ? QChar(bases[c - 0x0958]) : ch;
+        key += QChar(withoutNukta(c));
     }
     return key;
 }
@@ -434,8 +424,8 @@ HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries)
 HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
 {
     std::vector<SourceEntry> entries;
-    const QByteArray bytes = readGzipFile(data);
-    for (const QString &article : dictdArticles(parseDictdIndex(readFile(index)), bytes)) {
+    const QByteArray bytes = readGzipInput(data);
+    for (const QString &article : dictdArticles(parseDictdIndex(readInput(index)), bytes)) {
         if (std::optional<SourceEntry> entry = parseEntry(article))
             entries.push_back(std::move(*entry));
     }

@@ -68,8 +68,8 @@ void Lemmatizer::load(const QString &directory)
     const std::pair<PartOfSpeech, const char *> parts[] = {
         {Noun, "noun"}, {Verb, "verb"}, {Adjective, "adj"}, {Adverb, "adv"}};
     for (const auto &[pos, name] : parts) {
-        addLemmas(pos, readFile(directory + QStringLiteral("/index.") + QLatin1StringView(name)));
-        addExceptions(pos, readFile(directory + u'/' + QLatin1StringView(name) + QStringLiteral(".exc")));
+        addLemmas(pos, readInput(directory + QStringLiteral("/index.") + QLatin1StringView(name)));
+        addExceptions(pos, readInput(directory + u'/' + QLatin1StringView(name) + QStringLiteral(".exc")));
     }
 }
 

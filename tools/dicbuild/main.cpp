@@ -6,7 +6,6 @@
 #include "romanizer.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 

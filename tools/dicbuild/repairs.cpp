@@ -1,5 +1,6 @@
 #include "repairs.h"
 
+#include "devanagari.h"
 #include "romanizer.h"
 
 #include <QHash>
@@ -28,16 +29,6 @@ bool isDigit(QChar c)
     return (c >= u'0' && c <= u'9') || (c.unicode() >= 0x0966 && c.unicode() <= 0x096F);
 }
 
-bool isConsonant(QChar c)
-{
-    return (c.unicode() >= 0x0915 && c.unicode() <= 0x0939) || (c.unicode() >= 0x0958 && c.unicode() <= 0x095F);
-}
-
-bool isDevanagari(QChar c)
-{
-    return isDevanagariLetter(c);
-}
-
 // The vowel sign of an independent vowel; nullopt for those without one,
 // U+0000 for अ, whose sign is the consonant's own vowel.
 std::optional<char16_t> vowelSignOf(QChar vowel)
@@ -64,7 +55,7 @@ QString fixWxSigns(QStringView text, RepairCounts &counts)
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        const bool afterConsonantVirama = out.size() >= 2 && out.back() == QChar(kVirama) && isConsonant(out[out.size() - 2]);
+        const bool afterConsonantVirama = out.size() >= 2 && out.back() == QChar(kVirama) && isDevanagariConsonant(out[out.size() - 2].unicode());
         if (c == u'z' && afterConsonantVirama && i + 1 < text.size()) {
             if (const std::optional<char16_t> sign = vowelSignOf(text[i + 1])) {
                 out.chop(1);
@@ -76,14 +67,14 @@ QString fixWxSigns(QStringView text, RepairCounts &counts)
                 continue;
             }
         }
-        if (c == u'M' && afterConsonantVirama && i + 1 < text.size() && isConsonant(text[i + 1])) {
+        if (c == u'M' && afterConsonantVirama && i + 1 < text.size() && isDevanagariConsonant(text[i + 1].unicode())) {
             out.chop(1);
             out += QChar(kAnusvara);
             counts.add(Repair::EncodingSignFixed);
             continue;
         }
         if ((c == kAnusvara || c == kCandrabindu) && out.size() >= 2 && (out.back() == u'~' || out.back() == u' ')
-            && isDevanagari(out[out.size() - 2])) {
+            && isDevanagariLetter(out[out.size() - 2])) {
             out.back() = c;
             counts.add(Repair::SignRejoined);
             continue;
@@ -120,8 +111,8 @@ std::optional<QString> fixLatin(QStringView text, RepairCounts &counts)
         while (end < text.size() && isAsciiLetter(text[end]))
             ++end;
         const QStringView run = text.sliced(i, end - i);
-        const bool leftGlued = i > 0 && isDevanagari(text[i - 1]);
-        const bool rightGlued = end < text.size() && isDevanagari(text[end]);
+        const bool leftGlued = i > 0 && isDevanagariLetter(text[i - 1]);
+        const bool rightGlued = end < text.size() && isDevanagariLetter(text[end]);
         if (depth > 0) {
             out += run;
         } else if (rightGlued || (leftGlued && run.size() > 1)) {
@@ -153,12 +144,12 @@ std::optional<QString> fixDigits(QStringView text, RepairCounts &counts)
         qsizetype end = i;
         while (end < text.size() && isDigit(text[end]))
             ++end;
-        const bool leftGlued = i > 0 && isDevanagari(text[i - 1]);
-        const bool rightGlued = end < text.size() && isDevanagari(text[end]);
+        const bool leftGlued = i > 0 && isDevanagariLetter(text[i - 1]);
+        const bool rightGlued = end < text.size() && isDevanagariLetter(text[end]);
         // A lone digit opening the piece before a Hindi word is a sense
         // number written without its full stop ("3 प्रसन्नता").
         const bool senseNumber = i == 0 && end == 1 && end + 1 < text.size() && text[end] == u' '
-                                 && isDevanagari(text[end + 1]);
+                                 && isDevanagariLetter(text[end + 1]);
         if (leftGlued && rightGlued)
             return std::nullopt;
         if ((leftGlued || rightGlued || senseNumber) && end - i == 1) {
@@ -243,7 +234,7 @@ QString fixBrackets(QStringView text, RepairCounts &counts)
             out += u" (";
         } else {
             out += u')';
-            if (i + 1 < cut && (isDevanagari(text[i + 1]) || isAsciiLetter(text[i + 1])))
+            if (i + 1 < cut && (isDevanagariLetter(text[i + 1]) || isAsciiLetter(text[i + 1])))
                 out += u' ';
         }
     }
@@ -261,7 +252,7 @@ bool hasOrphanSign(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         const bool sign = (c >= 0x0900 && c <= 0x0903) || (c >= 0x093A && c <= 0x094F && c != 0x093D);
-        if (sign && (i == 0 || !isDevanagari(text[i - 1])))
+        if (sign && (i == 0 || !isDevanagariLetter(text[i - 1])))
             return true;
     }
     return false;
@@ -348,7 +339,7 @@ QString repairMeaning(QStringView piece, RepairCounts &counts)
         return {};
     }
     text = fixBrackets(fixQuotes(*fixed, local), local);
-    if (std::none_of(text.begin(), text.end(), isDevanagari)) {
+    if (std::none_of(text.begin(), text.end(), isDevanagariLetter)) {
         counts.add(Repair::PieceDropped);
         return {};
     }

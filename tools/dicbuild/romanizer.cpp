@@ -1,6 +1,7 @@
 #include "romanizer.h"
 
 #include "builder.h"
+#include "devanagari.h"
 
 #include <QFile>
 
@@ -26,16 +27,6 @@ constexpr char16_t kJa = 0x091C;
 constexpr char16_t kNya = 0x091E;
 constexpr char16_t kHa = 0x0939;
 
-bool isConsonant(char16_t c)
-{
-    return (c >= 0x0915 && c <= 0x0939) || (c >= 0x0958 && c <= 0x095F);
-}
-
-bool isIndependentVowel(char16_t c)
-{
-    return (c >= 0x0904 && c <= 0x0914) || c == 0x0960 || c == 0x0961 || c == 0x0972;
-}
-
 bool isVowelSign(char16_t c)
 {
     return (c >= 0x093A && c <= 0x094C && c != kNukta && c != kAvagraha) || c == 0x094E || c == 0x094F
@@ -45,13 +36,6 @@ bool isVowelSign(char16_t c)
 bool isNasalSign(char16_t c)
 {
     return c == kAnusvara || c == kChandrabindu || c == kInvertedChandrabindu;
-}
-
-// The eight precomposed nukta letters decompose to their base letter.
-char16_t nuktaBase(char16_t c)
-{
-    static constexpr char16_t bases[] = {0x0915, 0x0916, 0x0917, 0x091C, 0x0921, 0x0922, 0x092B, 0x092F};
-    return (c >= 0x0958 && c <= 0x095F) ? bases[c - 0x0958] : c;
 }
 
 struct Consonant {
@@ -136,8 +120,8 @@ std::vector<Syllable> parseWord(QStringView word)
     };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = word[i].unicode();
-        if (isConsonant(c)) {
-            Consonant consonant{nuktaBase(c), c >= 0x0958};
+        if (isDevanagariConsonant(c)) {
+            Consonant consonant{withoutNukta(c), c >= 0x0958};
             if (i + 1 < n && word[i + 1].unicode() == kNukta) {
                 consonant.nukta = true;
                 ++i;
@@ -158,7 +142,7 @@ std::vector<Syllable> parseWord(QStringView word)
                 s.vowel = word[i + 1].unicode();
                 ++i;
             }
-        } else if (isIndependentVowel(c) || isVowelSign(c)) {
+        } else if (isDevanagariIndependentVowel(c) || isVowelSign(c)) {
             Syllable &s = syllables.emplace_back();
             s.kind = Syllable::Vowel::Explicit;
             s.vowel = c;
@@ -428,7 +412,7 @@ const HindiVocabulary &currentVocabulary()
 
 bool isWordChar(char16_t c)
 {
-    return isConsonant(c) || isIndependentVowel(c) || isVowelSign(c) || isNasalSign(c) || c == kVisarga
+    return isDevanagariConsonant(c) || isDevanagariIndependentVowel(c) || isVowelSign(c) || isNasalSign(c) || c == kVisarga
         || c == kNukta || c == kVirama || c == kAvagraha;
 }
 

@@ -26,7 +26,4 @@ QString romanize(QStringView text, const HindiVocabulary &vocabulary);
 // The vocabulary romanize(text) splits words with from now on.
 void useVocabulary(HindiVocabulary vocabulary);
 
-// True for the Devanagari block's letters and signs that make up words.
-bool isDevanagariLetter(QChar ch);
-
 } // namespace tolvani::dicbuild

@@ -1,6 +1,7 @@
 #include "selection.h"
 
 #include "categories.h"
+#include "devanagari.h"
 #include "romanizer.h"
 #include "store/letterranges.h"
 
@@ -37,13 +38,7 @@ void appendMeanings(QStringList &meanings, const QStringList &senses, RepairCoun
 QString exampleText(const QStringList &examples)
 {
     for (const QString &example : examples) {
-        QString text = example;
-        for (QChar c : example) {
-            if (c.unicode() >= 0x0900 && c.unicode() <= 0x097F) {
-                text = simplified(romanize(example));
-                break;
-            }
-        }
+        const QString text = hasDevanagari(example) ? simplified(romanize(example)) : example;
         if (!text.isEmpty())
             return text;
     }
@@ -99,21 +94,6 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, So
     return lines;
 }
 
-std::array<int, 26> letterQuotas()
-{
-    std::array<int, 26> quotas{};
-    int next = 0; // the first position not yet given to a letter
-    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
-        if (letter == u'X')
-            continue; // its range is 0-0, a leftover, not a place for words
-        const QChar ch(letter);
-        const std::optional<LetterRange> range = letterRange(QStringView(&ch, 1));
-        quotas[letter - u'A'] = range->end - next;
-        next = range->end;
-    }
-    return quotas;
-}
-
 bool sortsBefore(const DicLine &a, const DicLine &b)
 {
     const int order = QString::compare(a.headword.toLower(), b.headword.toLower(), Qt::CaseSensitive);
@@ -140,7 +120,7 @@ std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordFr
     for (const DicLine &line : lines)
         byLetter[letterIndex(line.headword)].push_back(line);
 
-    const std::array<int, 26> quotas = letterQuotas();
+    const std::array<int, 26> quotas = letterLineCounts();
     std::vector<DicLine> chosen;
     for (int letter = 0; letter < 26; ++letter) {
         std::vector<DicLine> &pool = byLetter[letter];

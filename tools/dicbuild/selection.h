@@ -48,10 +48,6 @@ struct SourceStats {
 // dropped (see repairMeaning).
 std::vector<DicLine> linesFromSource(const std::vector<SourceEntry> &entries, SourceStats &stats);
 
-// How many lines each letter A-Z gets, so that they end exactly where the
-// letter-range table's range for the letter ends (one position before).
-std::array<int, 26> letterQuotas();
-
 // Lines a learner needs most come first: a line with a meaning before one
 // without, single words before phrases and idioms, then the word people
 // use more often (SUBTLEX-US counts of its lemma), lines with an example

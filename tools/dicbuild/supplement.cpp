@@ -1,5 +1,6 @@
 #include "supplement.h"
 
+#include "devanagari.h"
 #include "entryparser.h"
 #include "lookup/wordtypes.h"
 #include "romanizer.h"
@@ -13,11 +14,6 @@
 
 namespace tolvani::dicbuild {
 namespace {
-
-bool hasDevanagari(const QString &text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0900 && c.unicode() <= 0x097F; });
-}
 
 // The example must show the word itself or a form of it ("died" for "die").
 bool usesHeadword(const QString &example, const QString &headword)

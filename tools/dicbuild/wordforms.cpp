@@ -57,7 +57,7 @@ void WordForms::addExceptions(QByteArrayView exc)
 void WordForms::load(const QString &directory)
 {
     for (const char *part : {"verb", "noun", "adj"})
-        addExceptions(readFile(directory + u'/' + QLatin1StringView(part) + QStringLiteral(".exc")));
+        addExceptions(readInput(directory + u'/' + QLatin1StringView(part) + QStringLiteral(".exc")));
 }
 
 QSet<QString> WordForms::formsOf(QStringView word) const

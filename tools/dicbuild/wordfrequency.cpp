@@ -71,9 +71,9 @@ void WordFrequencies::addSenseCounts(QByteArrayView index)
 
 void WordFrequencies::load(const QString &directory)
 {
-    addTagCounts(readFile(directory + QStringLiteral("/cntlist.rev")));
+    addTagCounts(readInput(directory + QStringLiteral("/cntlist.rev")));
     for (const char *part : {"noun", "verb", "adj", "adv"})
-        addSenseCounts(readFile(directory + QStringLiteral("/index.") + QLatin1StringView(part)));
+        addSenseCounts(readInput(directory + QStringLiteral("/index.") + QLatin1StringView(part)));
 }
 
 Commonness WordFrequencies::exact(const QString &lemma) const

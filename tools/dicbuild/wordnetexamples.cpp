@@ -62,8 +62,8 @@ void WordNetExamples::load(const QString &directory)
         {{WordNetPart::Noun, "noun"}, {WordNetPart::Verb, "verb"}, {WordNetPart::Adj, "adj"}, {WordNetPart::Adv, "adv"}}};
     for (const auto &[part, name] : names) {
         const QString suffix = u'.' + QLatin1StringView(name);
-        add(part, readFile(directory + QStringLiteral("/index") + suffix),
-            readFile(directory + QStringLiteral("/data") + suffix));
+        add(part, readInput(directory + QStringLiteral("/index") + suffix),
+            readInput(directory + QStringLiteral("/data") + suffix));
     }
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QChar>
+#include <QStringView>
+
+#include <algorithm>
+
+// The tests for Devanagari characters that the builder's steps share.
+namespace tolvani::dicbuild {
+
+// Any character of the Devanagari block, U+0900 to U+097F: letters and
+// signs, but also digits and the danda.
+constexpr bool isDevanagari(QChar ch)
+{
+    return ch.unicode() >= 0x0900 && ch.unicode() <= 0x097F;
+}
+
+inline bool hasDevanagari(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), isDevanagari);
+}
+
+// क to ह and the eight precomposed nukta letters (क़ to य़).
+constexpr bool isDevanagariConsonant(char16_t c)
+{
+    return (c >= 0x0915 && c <= 0x0939) || (c >= 0x0958 && c <= 0x095F);
+}
+
+constexpr bool isDevanagariIndependentVowel(char16_t c)
+{
+    return (c >= 0x0904 && c <= 0x0914) || c == 0x0960 || c == 0x0961 || c == 0x0972;
+}
+
+// The base letter of a precomposed nukta letter (ज़ => ज); others as they are.
+constexpr char16_t withoutNukta(char16_t c)
+{
+    constexpr char16_t bases[] = {0x0915, 0x0916, 0x0917, 0x091C, 0x0921, 0x0922, 0x092B, 0x092F};
+    return (c >= 0x0958 && c <= 0x095F) ? bases[c - 0x0958] : c;
+}
+
+// The letters and signs that make up words, leaving out digits, the danda
+// and the other punctuation of the block. Defined beside the romanizer's
+// vowel and nasal signs.
+bool isDevanagariLetter(QChar ch);
+
+} // namespace tolvani::dicbuild
