@@ -2,6 +2,7 @@
 
 #include "dictd.h"
 #include "lemmatizer.h"
+#include "lines.h"
 
 #include <algorithm>
 #include <utility>
@@ -25,18 +26,12 @@ bool looksInflectedOnly(const QString &form)
 
 void UsageFrequencies::addForms(QByteArrayView table)
 {
-    qsizetype start = 0;
-    while (start < table.size()) {
-        qsizetype end = table.indexOf('\n', start);
-        if (end < 0)
-            end = table.size();
-        const QByteArrayView line = table.sliced(start, end - start);
-        start = end + 1;
+    forEachLine(table, [this](QByteArrayView line) {
         const qsizetype tab = line.indexOf('\t');
         if (line.startsWith('#') || tab <= 0)
-            continue;
+            return;
         forms_[QString::fromUtf8(line.first(tab)).toLower()] += line.sliced(tab + 1).trimmed().toLongLong();
-    }
+    });
 }
 
 void UsageFrequencies::load(const QString &path)

@@ -1,24 +1,12 @@
 #include "lemmatizer.h"
 
 #include "dictd.h"
+#include "lines.h"
 
 #include <utility>
 
 namespace tolvani::dicbuild {
 namespace {
-
-template<typename Fn>
-void forEachLine(QByteArrayView text, Fn fn)
-{
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        fn(text.sliced(start, end - start));
-        start = end + 1;
-    }
-}
 
 QString field(QByteArrayView line, int which)
 {

@@ -1,6 +1,7 @@
 #include "wordfrequency.h"
 
 #include "dictd.h"
+#include "lines.h"
 
 #include <QByteArray>
 
@@ -22,19 +23,6 @@ QList<QByteArrayView> fields(QByteArrayView line)
         }
     }
     return out;
-}
-
-template<typename Fn>
-void forEachLine(QByteArrayView text, Fn fn)
-{
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        fn(text.sliced(start, end - start));
-        start = end + 1;
-    }
 }
 
 QString lemmaKey(QStringView word)
