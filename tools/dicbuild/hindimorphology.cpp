@@ -39,6 +39,18 @@ constexpr QStringView kSuffixes[] = {
     u"युक्त", u"रहित", u"वर्ती", u"वासी", u"कालीन", u"ग्रस्त", u"वत", u"ता", u"नीय",
 };
 
+// Members that begin with a or aa, which joins the a a stem ends in
+// (आयत + आकार = आयताकार, नियम + अनुसार = नियमानुसार).
+constexpr QStringView kVowelMembers[] = {
+    u"आकार", u"आलय", u"आत्मक", u"अर्थ", u"आर्थ", u"आधार", u"अनुसार", u"आवली", u"आचरण", u"आगार", u"अधीन",
+    u"अध्यक्ष", u"अधिकारी", u"आवरण", u"आसन", u"आहार", u"आश्रम", u"अवस्था", u"अनुकूल", u"आत्मा",
+};
+// Words of this make that speech has long read as one: musladhar.
+constexpr QStringView kWholeVowelCompounds[] = {u"मूसलाधार"};
+// A source word read as such a member needs to be common and long.
+constexpr int kMinimumVowelMemberCount = 5;
+constexpr int kMinimumVowelMemberSyllables = 3;
+
 // The adjective ending -ईय (राष्ट्रीय); its stem is read with it.
 constexpr QStringView kAdjectiveEnding = u"ीय";
 
@@ -308,6 +320,40 @@ private:
         return false;
     }
 
+    bool isCommonVowelWord(const QString &member) const
+    {
+        return vocabulary_.count(member) >= kMinimumVowelMemberCount
+            && syllableCount(member) >= kMinimumVowelMemberSyllables && !member.endsWith(kInfinitive)
+            && !isVerbForm(member);
+    }
+
+    // A stem ending in its a and a member that begins with a or aa, written
+    // with the aa sign between them. The stem is a word of the source, or
+    // one it never writes (आयत-आकार) before a listed member; a stem the
+    // source often writes with the aa (रचना-त्मक) keeps the sign as usual.
+    std::optional<Split> vowelMemberSplit(const QString &word, qsizetype sign) const
+    {
+        const QString stem = word.first(sign);
+        if (!isDevanagariConsonant(stem.back().unicode()) || syllableCount(stem) < kMinimumSyllables)
+            return std::nullopt;
+        const bool known = vocabulary_.count(stem) > 0;
+        if (isOneOf(QStringView(word), kWholeVowelCompounds)
+            || (!known && vocabulary_.count(word.first(sign + 1)) >= kMinimumLongerWordCount))
+            return std::nullopt;
+        std::optional<Split> chosen;
+        for (QChar vowel : {QChar(kIndependentAa), QChar(kIndependentA)}) {
+            const QString member = vowel + word.sliced(sign + 1);
+            const bool listed = isOneOf(QStringView(member), kVowelMembers);
+            if (!(listed || (known && isCommonVowelWord(member))))
+                continue;
+            // A listed member weighs as an affix: आयता-कार is no reading.
+            const double score = (listed ? kAffixWeight : 0) + (known ? weight(stem) : 0) + weight(member);
+            if (!chosen || score > chosen->score)
+                chosen = Split{stem, member, score};
+        }
+        return chosen;
+    }
+
     std::optional<Split> best(const QString &word) const
     {
         std::optional<Split> chosen;
@@ -335,6 +381,10 @@ private:
                 && !right.endsWith(kInfinitive) && !isVerbForm(right) && !isLongerWordAt(word, at)
                 && !isVerbStem(left))
                 consider(Split{left.toString(), right, weight(left) + weight(right)});
+        }
+        for (qsizetype at = 2; at + 1 < word.size(); ++at) {
+            if (word[at].unicode() == kSignAa)
+                consider(vowelMemberSplit(word, at));
         }
         for (const VowelEnding &ending : kVowelEndings) {
             if (!word.endsWith(ending.sign))

@@ -384,6 +384,10 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
             if (!syllables.empty() && !own.empty()
                 && keepsSchwaAtSeam(syllables.back(), own.front(), prefix, isSuffix(part)))
                 syllables.back().keepSchwa = true;
+            // A member's a or aa takes the place of the a before it: कार्य-आलय.
+            if (!syllables.empty() && !own.empty() && startsWithA(own.front())
+                && syllables.back().kind == Syllable::Vowel::Inherent)
+                syllables.back().keepSchwa = false;
             syllables.insert(syllables.end(), own.begin(), own.end());
             prefix.clear();
         }
