@@ -204,6 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"VowelMemberAfterUnwrittenStem", u"आयताकार", "ayatakar"},
         RomanizeCase{"VowelMemberTakesThePlaceOfTheA", u"कार्यालय", "karyalay"},
         RomanizeCase{"ShortAMember", u"नियमानुसार", "niyamanusar"},
+        RomanizeCase{"AvaliKeepsItsA", u"नियमावली", "niyamavali"},
         RomanizeCase{"StemWrittenWithAaKeepsIt", u"रचनात्मक", "rachnatmak"}),
     caseName);
 

@@ -292,8 +292,12 @@ bool isLabial(const Syllable *next)
 
 std::vector<Syllable> partSyllables(QStringView part)
 {
+    // आवली, a row, is read avali (shabd-avali): the Sanskrit word ends in a short i.
+    static constexpr QStringView avali = u"\u0906\u0935\u0932\u0940";
     std::vector<Syllable> own = parseWord(part);
     dropSchwas(own, keepsSchwaBeforeEnding(part, own), verbEndingStart(part, own));
+    if (part == avali)
+        own[1].keepSchwa = true;
     return own;
 }
 
