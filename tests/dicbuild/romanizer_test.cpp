@@ -138,6 +138,7 @@ HindiVocabulary testVocabulary()
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
                        u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना");
+    vocabulary.addMeaning(u"rubber", u"रबर");
     return vocabulary;
 }
 
@@ -165,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"NotBeforeUnknownWord", u"असमय", "asmay"},
         RomanizeCase{"TwoSyllablePrefixBeforeCommonShortWord", u"अधिपति", "adhipati"},
         RomanizeCase{"PersianPrefixBeforeH", u"गैरहाज़िरी", "gairhaziri"},
-        RomanizeCase{"NotOffACommonerWordWithAnEnding", u"अलगाई", "algai"}),
+        RomanizeCase{"NotOffACommonerWordWithAnEnding", u"अलगाई", "algai"},
+        RomanizeCase{"NotBeforeALoanword", u"अरबर", "arbar"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -259,6 +259,8 @@ private:
 
     std::optional<Split> prefixSplit(QStringView prefix, const QString &rest) const
     {
+        if (!isPersianPrefix(prefix) && vocabulary_.isLoanword(rest))
+            return std::nullopt;
         if (!isCommonShortWordAfter(prefix, rest)
             && (syllableCount(rest) < kMinimumSyllablesAfterPrefix || !isWordOrSuffixed(rest)))
             return std::nullopt;
@@ -459,12 +461,52 @@ int HindiVocabulary::count(QStringView word) const
     return counts_.value(spellingKey(word));
 }
 
+namespace {
+
+// The consonants of a word as either script writes them, with what the
+// other cannot tell apart merged: rubber and rabar both give rbr.
+QString consonantOutline(QStringView latin)
+{
+    QString outline;
+    for (qsizetype i = 0; i < latin.size(); ++i) {
+        QChar c = latin[i].toLower();
+        if (c == u'p' && i + 1 < latin.size() && latin[i + 1].toLower() == u'h')
+            c = u'f';
+        else if (c == u'c' || c == u'q')
+            c = u'k';
+        else if (c == u'w')
+            c = u'v';
+        if (!c.isLetter() || QStringView(u"aeiouyh").contains(c) || (!outline.isEmpty() && outline.back() == c))
+            continue;
+        outline += c;
+    }
+    return outline;
+}
+
+} // namespace
+
+void HindiVocabulary::addMeaning(QStringView headword, QStringView meaning)
+{
+    addText(meaning);
+    const QString word = meaning.trimmed().toString();
+    if (word.isEmpty() || !std::all_of(word.begin(), word.end(), [](QChar c) { return isDevanagariLetter(c); }))
+        return;
+    const QString outline = consonantOutline(romanize(word, HindiVocabulary()));
+    if (outline.size() >= 2 && outline == consonantOutline(headword))
+        loanwords_.insert(spellingKey(word));
+}
+
+bool HindiVocabulary::isLoanword(QStringView word) const
+{
+    return loanwords_.contains(spellingKey(word));
+}
+
 HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries)
 {
     HindiVocabulary vocabulary;
     for (const SourceEntry &entry : entries) {
         for (const QString &sense : entry.senses)
-            vocabulary.addText(sense);
+            vocabulary.addMeaning(entry.headword, sense);
         for (const QString &example : entry.examples)
             vocabulary.addText(example);
     }
