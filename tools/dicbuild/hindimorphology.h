@@ -3,6 +3,7 @@
 #include "entryparser.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -19,9 +20,14 @@ public:
     void addText(QStringView text);
     int count(QStringView word) const;
     bool isEmpty() const { return counts_.isEmpty(); }
+    // A meaning that sounds like its English headword (रबर for rubber) is
+    // borrowed from it and takes no Sanskrit prefix.
+    void addMeaning(QStringView headword, QStringView meaning);
+    bool isLoanword(QStringView word) const;
 
 private:
     QHash<QString, int> counts_;
+    QSet<QString> loanwords_;
 };
 
 // Every word of the source's meanings and examples.

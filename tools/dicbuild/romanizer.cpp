@@ -292,8 +292,12 @@ bool isLabial(const Syllable *next)
 
 std::vector<Syllable> partSyllables(QStringView part)
 {
+    // आवली, a row, is read avali (shabd-avali): the Sanskrit word ends in a short i.
+    static constexpr QStringView avali = u"\u0906\u0935\u0932\u0940";
     std::vector<Syllable> own = parseWord(part);
     dropSchwas(own, keepsSchwaBeforeEnding(part, own), verbEndingStart(part, own));
+    if (part == avali)
+        own[1].keepSchwa = true;
     return own;
 }
 
@@ -384,6 +388,10 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
             if (!syllables.empty() && !own.empty()
                 && keepsSchwaAtSeam(syllables.back(), own.front(), prefix, isSuffix(part)))
                 syllables.back().keepSchwa = true;
+            // A member's a or aa takes the place of the a before it: कार्य-आलय.
+            if (!syllables.empty() && !own.empty() && startsWithA(own.front())
+                && syllables.back().kind == Syllable::Vowel::Inherent)
+                syllables.back().keepSchwa = false;
             syllables.insert(syllables.end(), own.begin(), own.end());
             prefix.clear();
         }
