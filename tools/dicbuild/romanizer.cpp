@@ -244,6 +244,17 @@ bool afterNasalConsonant(const std::vector<Syllable> &syllables, std::size_t k)
     return after.onset.size() == 1 && !tadbhavaEnding;
 }
 
+// Written without its a, s, t, p or b before ह would read as one letter
+// (sh, th, ph, bh), and the word is said with the a: असहिष्णुता stays
+// asahishnuta, असहाय asahay, दोपहर dopahar. (लकडहारा and अलगहोना are said
+// without it.)
+bool joinsWithH(const Syllable &s, const Syllable &next)
+{
+    if (next.onset.empty() || next.onset.front().base != 0x0939 || s.onset.front().nukta)
+        return false;
+    return isOneOf(s.onset.front().base, {0x0924, 0x092A, 0x092C, 0x0938});
+}
+
 // Hindi speech drops the inherent a at the end of a word and between a
 // sounded syllable and a consonant followed by a vowel (V C _ C V). The
 // rule runs from the right, so each drop sees the drops after it:
@@ -274,7 +285,7 @@ void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::si
             && before.kind == Syllable::Vowel::Explicit && (before.vowel == 0x093F || (before.vowel == 0x0940 && iyaTa));
         const bool afterNasal = k + 1 != verbEnding && afterNasalConsonant(syllables, k);
         if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && soundsAsOne(after.onset)
-            && after.sounded() && !iya && !afterNasal)
+            && after.sounded() && !iya && !afterNasal && !joinsWithH(s, after))
             s.keepSchwa = false;
         // An a or aa written after the consonant takes the place of its a: मेकअप.
         if (s.schwaDeletable() && startsWithA(after))
