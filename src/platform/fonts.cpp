@@ -2,19 +2,43 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace tolvani {
 
+namespace {
+
+// Liberation fonts share the metrics of the Windows core fonts, so
+// captions keep the widths the layouts were designed for.
+QStringList standInsFor(const QString &face)
+{
+    if (face == u"Times New Roman")
+        return {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+    if (face == u"MS Sans Serif" || face == u"Tahoma")
+        return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    return {};
+}
+
+} // namespace
+
 void installFontSubstitutes()
 {
-    // Liberation fonts share the metrics of the Windows core fonts, so
-    // captions keep the widths the layouts were designed for.
-    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    const QStringList serif{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
+    for (const QString &face : {QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"),
+                                QStringLiteral("Times New Roman")})
+        QFont::insertSubstitutions(face, standInsFor(face));
+}
+
+QStringList familiesFor(const QString &face)
+{
+    // Asking for a missing face makes Qt build fallback lists for it before
+    // it tries the substitutes; asking for the substitutes skips that work
+    // and draws the same face. (hasFamily would ask fontconfig for aliases,
+    // which costs more than the fallback lists.)
+    const QStringList standIns = standInsFor(face);
+    if (standIns.isEmpty() || QFontDatabase::families().contains(face, Qt::CaseInsensitive))
+        return {face};
+    return standIns;
 }
 
 void useAsDefaultFont(const QFont &font)

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "platform/fonts.h"
 #include "ui/contrast.h"
 
 #include <QLabel>
@@ -11,7 +12,8 @@ namespace tolvani {
 
 QFont layoutFont(const QString &face, qreal pointSize, bool bold)
 {
-    QFont font(face);
+    QFont font;
+    font.setFamilies(familiesFor(face));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

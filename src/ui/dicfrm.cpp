@@ -35,6 +35,16 @@ using namespace dicfrm_layout;
 
 namespace {
 
+// A face that only draws a fixed caption of plain letters never needs
+// another face for a missing character, so Qt need not look up the fallback
+// faces when it loads it. Only for faces no box shares: a box draws
+// whatever is typed or pasted into it.
+QFont captionOnlyFont(QFont font)
+{
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 QPushButton *addButton(QWidget *window, const QString &name, const QString &caption,
                        const Placement &placement)
 {
@@ -133,7 +143,7 @@ void DicFrm::buildControls()
                       kLabel9, LabelSizing::FixedBox, tahoma, kNoteColour);
     Label11 = addLabel(this, QStringLiteral("Label11"), QStringLiteral("Total Words : 15500"),
                        kLabel11, LabelSizing::FixedBox,
-                       layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+                       captionOnlyFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true)));
     Label11->setWordWrap(false);
     Label11->setAutoFillBackground(true);
     Label4 = addLabel(this, QStringLiteral("Label4"), QStringLiteral("Word Type"), kLabel4,
@@ -170,7 +180,7 @@ void DicFrm::buildTitleBand()
     setBackground(Frame1, kBandColour);
     setTextColour(Frame1, kBandColour);
 
-    const QFont title = layoutFont(QStringLiteral("Times New Roman"), 14.25);
+    const QFont title = captionOnlyFont(layoutFont(QStringLiteral("Times New Roman"), 14.25));
     const QFont tahoma = layoutFont(QStringLiteral("Tahoma"), 8.25);
     Label10 = addLabel(Frame1, QStringLiteral("Label10"),
                        QStringLiteral("Email me : %1 or visit at %2.").arg(maker::kEmail, maker::kWebSite),
