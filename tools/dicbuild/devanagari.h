@@ -8,6 +8,20 @@
 // The tests for Devanagari characters that the builder's steps share.
 namespace tolvani::dicbuild {
 
+// The signs the builder's steps name.
+inline constexpr char16_t kInvertedChandrabindu = 0x0900;
+inline constexpr char16_t kChandrabindu = 0x0901;
+inline constexpr char16_t kAnusvara = 0x0902;
+inline constexpr char16_t kVisarga = 0x0903;
+inline constexpr char16_t kNukta = 0x093C;
+inline constexpr char16_t kAvagraha = 0x093D;
+inline constexpr char16_t kSignAa = 0x093E;
+inline constexpr char16_t kVirama = 0x094D;
+inline constexpr char16_t kIndependentA = 0x0905;
+inline constexpr char16_t kIndependentAa = 0x0906;
+inline constexpr char16_t kZeroWidthNonJoiner = 0x200C;
+inline constexpr char16_t kZeroWidthJoiner = 0x200D;
+
 // Any character of the Devanagari block, U+0900 to U+097F: letters and
 // signs, but also digits and the danda.
 constexpr bool isDevanagari(QChar ch)

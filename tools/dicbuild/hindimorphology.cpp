@@ -12,12 +12,6 @@
 namespace tolvani::dicbuild {
 namespace {
 
-constexpr char16_t kVirama = 0x094D;
-constexpr char16_t kNukta = 0x093C;
-constexpr char16_t kZeroWidthJoiner = 0x200D;
-constexpr char16_t kIndependentA = 0x0905;
-constexpr char16_t kIndependentAa = 0x0906;
-constexpr char16_t kSignAa = 0x093E;
 
 // Sanskrit and Hindi prefixes that keep their own syllables before a word.
 // Those ending in a virama (निर्, दुस्, सम्) join the next consonant and

@@ -13,11 +13,6 @@
 namespace tolvani::dicbuild {
 namespace {
 
-constexpr char16_t kCandrabindu = 0x0901;
-constexpr char16_t kAnusvara = 0x0902;
-constexpr char16_t kVisarga = 0x0903;
-constexpr char16_t kNukta = 0x093C;
-constexpr char16_t kVirama = 0x094D;
 
 bool isAsciiLetter(QChar c)
 {
@@ -61,7 +56,7 @@ QString fixWxSigns(QStringView text, RepairCounts &counts)
                 out.chop(1);
                 if (*sign)
                     out += QChar(*sign);
-                out += QChar(kCandrabindu);
+                out += QChar(kChandrabindu);
                 ++i;
                 counts.add(Repair::EncodingSignFixed);
                 continue;
@@ -73,7 +68,7 @@ QString fixWxSigns(QStringView text, RepairCounts &counts)
             counts.add(Repair::EncodingSignFixed);
             continue;
         }
-        if ((c == kAnusvara || c == kCandrabindu) && out.size() >= 2 && (out.back() == u'~' || out.back() == u' ')
+        if ((c == kAnusvara || c == kChandrabindu) && out.size() >= 2 && (out.back() == u'~' || out.back() == u' ')
             && isDevanagariLetter(out[out.size() - 2])) {
             out.back() = c;
             counts.add(Repair::SignRejoined);
@@ -293,7 +288,7 @@ std::optional<QString> wxToDevanagari(QStringView word)
         {u'u', {u'उ', u'ु'}},   {u'U', {u'ऊ', u'ू'}}, {u'q', {u'ऋ', u'ृ'}}, {u'e', {u'ए', u'े'}},
         {u'E', {u'ऐ', u'ै'}},   {u'o', {u'ओ', u'ो'}}, {u'O', {u'औ', u'ौ'}},
     };
-    static const QHash<char16_t, char16_t> signs{{u'M', kAnusvara}, {u'z', kCandrabindu}, {u'H', kVisarga}};
+    static const QHash<char16_t, char16_t> signs{{u'M', kAnusvara}, {u'z', kChandrabindu}, {u'H', kVisarga}};
 
     if (word.size() < 3 || !(vowels.contains(word.back().unicode()) || signs.contains(word.back().unicode())))
         return std::nullopt;

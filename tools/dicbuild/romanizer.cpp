@@ -13,15 +13,6 @@
 namespace tolvani::dicbuild {
 namespace {
 
-constexpr char16_t kNukta = 0x093C;
-constexpr char16_t kVirama = 0x094D;
-constexpr char16_t kAnusvara = 0x0902;
-constexpr char16_t kChandrabindu = 0x0901;
-constexpr char16_t kInvertedChandrabindu = 0x0900;
-constexpr char16_t kVisarga = 0x0903;
-constexpr char16_t kAvagraha = 0x093D;
-constexpr char16_t kZeroWidthNonJoiner = 0x200C;
-constexpr char16_t kZeroWidthJoiner = 0x200D;
 constexpr char16_t kIndependentE = 0x090F;
 constexpr char16_t kJa = 0x091C;
 constexpr char16_t kNya = 0x091E;
