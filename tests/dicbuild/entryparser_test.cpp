@@ -142,6 +142,9 @@ TEST(MeaningPieces, SplitsAtCommasOutsideBrackets)
     EXPECT_EQ(meaningPieces(u"पीछे, हतप्रभ"), (QStringList{u"पीछे"_s, u"हतप्रभ"_s}));
     EXPECT_EQ(meaningPieces(u"कागज़{लगभग, नाप}, खेप"), (QStringList{u"कागज़{लगभग, नाप}"_s, u"खेप"_s}));
     EXPECT_EQ(meaningPieces(u"[क, ख](ग, घ)"), QStringList{u"[क, ख](ग, घ)"_s});
+    EXPECT_EQ(splitOutsideBrackets(u"ghar, makan (bada, pakka)"),
+              (QList<QStringView>{u"ghar", u" makan (bada, pakka)"}))
+        << "a romanized line's note keeps its comma";
 }
 
 TEST(MeaningPieces, DropsPiecesWithoutHindiAndCleansJoiners)

@@ -72,20 +72,7 @@ void noteNotKept(const std::vector<DicLine> &candidates, const UsageFrequencies 
 // comma inside a note in brackets.
 int meaningCount(const QString &meaning)
 {
-    if (meaning.isEmpty())
-        return 0;
-    int count = 1;
-    int depth = 0;
-    for (qsizetype i = 0; i < meaning.size(); ++i) {
-        const QChar c = meaning[i];
-        if (c == u'(' || c == u'{' || c == u'[')
-            ++depth;
-        else if ((c == u')' || c == u'}' || c == u']') && depth > 0)
-            --depth;
-        else if (depth == 0 && QStringView(meaning).sliced(i).startsWith(u", "))
-            ++count;
-    }
-    return count;
+    return meaning.isEmpty() ? 0 : int(splitOutsideBrackets(meaning).size());
 }
 
 } // namespace

@@ -153,29 +153,36 @@ std::optional<QString> cleanHeadword(QStringView headword)
     return text;
 }
 
+QList<QStringView> splitOutsideBrackets(QStringView text)
+{
+    QList<QStringView> pieces;
+    int depth = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'{' || c == u'[' || c == u'(') {
+            ++depth;
+        } else if ((c == u'}' || c == u']' || c == u')') && depth > 0) {
+            --depth;
+        } else if (c == u',' && depth == 0) {
+            pieces.append(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    pieces.append(text.sliced(start));
+    return pieces;
+}
+
 QStringList meaningPieces(QStringView sense)
 {
     QStringList pieces;
-    int depth = 0;
-    qsizetype start = 0;
-    auto take = [&](qsizetype end) {
-        QString piece = sense.sliced(start, end - start).toString();
+    for (const QStringView raw : splitOutsideBrackets(sense)) {
+        QString piece = raw.toString();
         piece.replace(u'_', u'~').replace(u'?', u' ');
         piece = piece.simplified();
         if (hasDevanagariLetter(piece))
             pieces.append(piece);
-        start = end + 1;
-    };
-    for (qsizetype i = 0; i < sense.size(); ++i) {
-        const QChar c = sense[i];
-        if (c == u'{' || c == u'[' || c == u'(')
-            ++depth;
-        else if ((c == u'}' || c == u']' || c == u')') && depth > 0)
-            --depth;
-        else if (c == u',' && depth == 0)
-            take(i);
     }
-    take(sense.size());
     return pieces;
 }
 

@@ -46,6 +46,10 @@ std::optional<QString> cleanHeadword(QStringView headword);
 //   meaningPieces(u"उकसाना{बुरे, काम}")   => {"उकसाना{बुरे, काम}"}
 QStringList meaningPieces(QStringView sense);
 
+// The text's pieces between the commas that are not inside brackets.
+//   splitOutsideBrackets(u"ghar, makan (bada, pakka)") => {"ghar", " makan (bada, pakka)"}
+QList<QStringView> splitOutsideBrackets(QStringView text);
+
 // Collapses every run of white space, line breaks included, to one space
 // and trims the ends.
 QString simplified(QStringView text);
