@@ -106,7 +106,7 @@ TEST(Supplement, RowsBecomeRomanizedLines)
                                                        "headword\tcode\thindi\texample\tnote\n"
                                                        "please\tinterj\tकृपया, कृपा करके\tPlease sit down.\t\n"
                                                        "January\tn\tजनवरी\tThe year begins in January.\n",
-                                                       u"supplement.tsv"_s, source);
+                                                       u"supplement.tsv"_s, source, WordForms());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].headword, u"please");
     EXPECT_EQ(lines[0].code, u"interj");
@@ -127,10 +127,11 @@ TEST(Supplement, RejectsWhatTheSourceHasAndBadRows)
         "hello\tgreeting\tनमस्ते\tHello!\t\n",          // unknown code
         "hello\tinterj\tnamaste\tHello!\t\n",          // no Devanagari
         "hello\tinterj\tनमस्ते\tGood morning!\t\n",     // example without the word
+        "hello\tinterj\tनमस्ते\tShe said hell, no.\t\n", // only the start of the word
         "xylophone\tn\tजलतरंग\tShe plays the xylophone.\t\n",
     };
     for (const QByteArray &rows : bad)
-        EXPECT_THROW(supplementLines(header + rows, u"supplement.tsv"_s, source), std::runtime_error)
+        EXPECT_THROW(supplementLines(header + rows, u"supplement.tsv"_s, source, WordForms()), std::runtime_error)
             << rows.toStdString();
 }
 

@@ -114,7 +114,7 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
     chooseExamples(lines, forms, wordnet, allLines);
 
     const std::vector<DicLine> supplement =
-        supplementLines(readTableFile(inputs, "supplement.tsv"), QStringLiteral("supplement.tsv"), lines);
+        supplementLines(readTableFile(inputs, "supplement.tsv"), QStringLiteral("supplement.tsv"), lines, forms);
     lines.insert(lines.end(), supplement.begin(), supplement.end());
     SpellingVariants variants;
     variants.addTable(readTableFile(inputs, "spellings.tsv"), QStringLiteral("spellings.tsv"));

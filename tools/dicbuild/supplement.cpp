@@ -9,24 +9,12 @@
 #include <QSet>
 
 #include <algorithm>
-
 #include <stdexcept>
 
 namespace tolvani::dicbuild {
-namespace {
-
-// The example must show the word itself or a form of it ("died" for "die").
-bool usesHeadword(const QString &example, const QString &headword)
-{
-    const qsizetype length = std::min(headword.size(), std::max<qsizetype>(2, headword.size() - 1));
-    const QString stem = headword.toLower().first(length);
-    return example.toLower().contains(stem);
-}
-
-} // namespace
 
 std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name,
-                                     const std::vector<DicLine> &sourceLines)
+                                     const std::vector<DicLine> &sourceLines, const WordForms &forms)
 {
     QSet<QString> taken;
     int order = 0;
@@ -49,7 +37,7 @@ std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name,
             fail(QStringLiteral("unknown code ") + code);
         if (!hasDevanagari(row.fields[2]))
             fail(QStringLiteral("no Hindi meaning"));
-        if (!usesHeadword(row.fields[3], headword))
+        if (!forms.uses(headword, row.fields[3]))
             fail(QStringLiteral("the example does not use the headword"));
         const QString key = headword.toLower() + u'\n' + code;
         if (taken.contains(key))

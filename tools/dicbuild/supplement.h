@@ -1,6 +1,7 @@
 #pragma once
 
 #include "selection.h"
+#include "wordforms.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -14,10 +15,10 @@ namespace tolvani::dicbuild {
 // the Hindi meanings are romanized like the source's, and each line then
 // competes for its letter's room like any other. Throws std::runtime_error
 // for a row with an unknown code, no Hindi, an example that does not use
-// the headword, or a headword and code that `sourceLines` already has.
+// the headword or one of its forms, or a headword and code that `sourceLines` already has.
 //   "please  interj  कृपया, कृपा करके  Please sit down."
 //     => please||interj||kripya, kripa karke||Please sit down.
 std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name,
-                                     const std::vector<DicLine> &sourceLines);
+                                     const std::vector<DicLine> &sourceLines, const WordForms &forms);
 
 } // namespace tolvani::dicbuild
