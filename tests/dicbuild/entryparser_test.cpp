@@ -72,12 +72,13 @@ TEST(ParseEntry, SenseMarkersInTheirOtherSpellings)
                                   u"      \"--\"5'वर्णन~ करना\"    \"\n"
                                   u"      \"*--\"3.कार्य में आना/क्रियाशील होना\"\"\n"
                                   u"      \"?\?--\"2.अशान्तिपूर्ण~होना\"\"\n"
-                                  u"      \" --\"2.अति नफ़रत होना\"\"\n");
+                                  u"      \" --\"2.अति नफ़रत होना\"\"\n"
+                                  u"      \"--\"4.चरम/अधम\"        #??\"\n");
     ASSERT_TRUE(entry.has_value());
     EXPECT_EQ(entry->senses, (QStringList{u"प्रतिनिधित्व~करना"_s, u"वर्णन~ करना"_s, u"कार्य में आना/क्रियाशील होना"_s,
-                                          u"अशान्तिपूर्ण~होना"_s, u"अति नफ़रत होना"_s}));
+                                          u"अशान्तिपूर्ण~होना"_s, u"अति नफ़रत होना"_s, u"चरम/अधम"_s}));
     EXPECT_TRUE(entry->examples.isEmpty());
-    EXPECT_EQ(entry->recoveredSenses, 4);
+    EXPECT_EQ(entry->recoveredSenses, 5);
 }
 
 TEST(ParseArticle, ArticlesWrittenIntoTheExamplesBecomeEntries)

@@ -42,10 +42,12 @@ bool hasDevanagariLetter(QStringView text)
 }
 
 // "--"2.धार/फल" (also written "--i2.", "*--"3.", "--"5'", with or
-// without the number) is a sense line; the text after the marker, or nullopt.
+// without the number) is a sense line; the text after the marker, without
+// a closing quote and any note in Latin letters after it ("#??"), or nullopt.
 std::optional<QString> afterSenseMarker(const QString &example)
 {
-    static const QRegularExpression marker(QStringLiteral(R"(^[*?\s]*--\s*(?:"|i(?=\d))?\s*(?:\d+\s*[.']?)?\s*(.*?)["\s]*$)"));
+    static const QRegularExpression marker(
+        QStringLiteral(R"(^[*?\s]*--\s*(?:"|i(?=\d))?\s*(?:\d+\s*[.']?)?\s*(.*?)(?:"[^\x{0900}-\x{097F}]*)?\s*$)"));
     const QRegularExpressionMatch match = marker.match(example);
     if (!match.hasMatch())
         return std::nullopt;

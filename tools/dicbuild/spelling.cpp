@@ -17,7 +17,7 @@ QString withEnding(QString word, QStringView ending)
     return word + ending.toString();
 }
 
-// The example of a copied line, with the headword and its regular forms in
+// An example of a copied line, with the headword and its regular forms in
 // the copy's spelling ("The colours faded." under "color" => "The colors
 // faded."), so that it does not spell the word the other way.
 QString respelled(const QString &example, const QString &from, const QString &to)
@@ -86,6 +86,8 @@ std::vector<DicLine> variantLines(const std::vector<DicLine> &lines, const Spell
         DicLine copy = line;
         copy.headword = other;
         copy.example = respelled(line.example, line.headword.toLower(), other);
+        for (QString &example : copy.sourceExamples)
+            example = respelled(example, line.headword.toLower(), other);
         copy.origin = Origin::Spelling;
         added.push_back(std::move(copy));
     }
