@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ChandrabinduFinal", u"हाँ", "han"},
         RomanizeCase{"ChandrabinduBeforeB", u"काँपना", "kampna"},
         RomanizeCase{"AnusvaraOnFinalVowel", u"में", "men"},
+        RomanizeCase{"FinalAnusvaraAfterInherentA", u"स्वयं", "svayam"},
         RomanizeCase{"Visarga", u"दुःख", "duhkh"},
         RomanizeCase{"ColonWrittenForVisarga", u"वस्तुत:", "vastutah"}),
     caseName);
@@ -112,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"Reduplicated", u"भनभनाना", "bhanbhanana"},
         RomanizeCase{"EchoWithNewConsonant", u"चरमराना", "charmarana"},
         RomanizeCase{"EchoBeforeI", u"गड़बड़ी", "gadbadi"},
+        RomanizeCase{"EchoBeforeIAndMore", u"सनसनीखेज", "sansanikhej"},
+        RomanizeCase{"EchoBeforeFinalAa", u"गड़बड़ा", "gadbada"},
         RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"}),
     caseName);
 

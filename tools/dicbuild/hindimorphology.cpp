@@ -521,7 +521,7 @@ HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
 namespace {
 
 // Sound words repeat a pair of syllables, whole or with a new first
-// consonant, and add an ending: भन-भनाना, चर-मराना, गड़-बड़ी. Where the
+// consonant, and add an ending: भन-भनाना, चर-मराना, गड़-बड़ी, गड़-बड़ा. Where the
 // first pair ends, or -1.
 qsizetype echoPairEnd(QStringView word)
 {
@@ -533,9 +533,10 @@ qsizetype echoPairEnd(QStringView word)
         return -1;
     const qsizetype ending = fourth + length;
     const char16_t vowel = word[ending].unicode();
-    const bool longAThenMore = vowel == kSignAa && ending + 1 < word.size();
-    const bool finalI = vowel == 0x0940 && ending + 1 == word.size();
-    return longAThenMore || finalI ? third : -1;
+    // A final aa after न is the infinitive of a verb: पनपना is panap-na.
+    const bool infinitive = ending + 1 == word.size() && word.endsWith(kInfinitive);
+    const bool longA = vowel == kSignAa && !infinitive;
+    return longA || vowel == 0x0940 ? third : -1;
 }
 
 } // namespace

@@ -328,8 +328,10 @@ QString spell(const std::vector<Syllable> &syllables)
         } else if (s.kind == Syllable::Vowel::Inherent && s.keepSchwa) {
             out += u'a';
         }
+        // A final anusvara after the inherent a is the m of Sanskrit: svayam, evam.
+        const bool finalM = !next && s.anusvara && s.kind == Syllable::Vowel::Inherent;
         if (s.nasal)
-            out += isLabial(next) ? u'm' : u'n';
+            out += isLabial(next) || finalM ? u'm' : u'n';
         if (s.visarga)
             out += u'h';
     }
