@@ -143,7 +143,8 @@ HindiVocabulary testVocabulary()
                        u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
-                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना");
+                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
+                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक");
     vocabulary.addMeaning(u"rubber", u"रबर");
     return vocabulary;
 }
@@ -197,6 +198,10 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ClusterBeforeConsonant", u"शब्दकोश", "shabdkosh"},
         RomanizeCase{"ClusterBeforeVowel", u"ग्रीष्मऋतु", "grishmaritu"},
         RomanizeCase{"DoubledConsonantBeforeConsonant", u"उच्चवंश", "uchchavansh"},
+        RomanizeCase{"DoubledNasalBeforeConsonant", u"प्रसन्नचित", "prasannchit"},
+        RomanizeCase{"ClusterWordAfterUnknownMember", u"बुधग्रह", "budhgrah"},
+        RomanizeCase{"UnknownClusterWordAfterMember", u"देशव्यापी", "deshvyapi"},
+        RomanizeCase{"SanskritEndingTraIsNoMember", u"एकत्रित", "ekatrit"},
         RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
         RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
         RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},

@@ -105,6 +105,15 @@ constexpr double kUnknownStemWeight = 0.5;
 // Parts within parts: prefix, two members, suffix and an ending at most.
 constexpr int kMaximumDepth = 4;
 
+constexpr char16_t kYa = 0x092F;
+constexpr char16_t kRa = 0x0930;
+constexpr char16_t kVa = 0x0935;
+
+bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
+{
+    return std::find(letters.begin(), letters.end(), c) != letters.end();
+}
+
 bool isVowelSign(char16_t c)
 {
     return c >= 0x093E && c <= 0x094C;
@@ -323,6 +332,28 @@ private:
             && !isVerbForm(member);
     }
 
+    // A word that begins with a stop or sibilant closed by r, y or v (ग्रह,
+    // व्यय, ज्वर, श्रुति) is seldom the tail of a Sanskrit word, so a
+    // member before it is clear when either of the two is a word of the
+    // source: budh-grah, mit-vyayi, desh-vyapi. Not after s, a nasal or r,
+    // which begin clusters inside words (sarasvati, samanvit, punarvichar),
+    // nor before the endings -tva and -tra (ghanatva, ekatra).
+    bool isClusterSeam(QStringView left, QStringView right) const
+    {
+        if (isPrefix(left) || right.size() < 4 || right[1].unicode() != kVirama || syllableCount(left) < kMinimumSyllables
+            || syllableCount(right) < kMinimumSyllables || right.endsWith(kInfinitive) || isVerbForm(right))
+            return false;
+        const char16_t first = withoutNukta(right[0].unicode());
+        const char16_t second = right[2].unicode();
+        if (!isOneOf(second, {kRa, kYa, kVa}) || isOneOf(first, {0x0919, 0x091E, 0x0923, 0x0928, 0x092E, kRa, 0x0938})
+            || (first == 0x0924 && second != kYa))
+            return false;
+        const bool leftKnown = isCompoundMember(left);
+        const bool rightKnown = isCompoundMember(right)
+            || (right.endsWith(u"ी") && vocabulary_.count(right.chopped(1)) > 0);
+        return leftKnown != rightKnown;
+    }
+
     // A stem ending in its a and a member that begins with a or aa, written
     // with the aa sign between them. The stem is a word of the source, or
     // one it never writes (आयत-आकार) before a listed member; a stem the
@@ -377,6 +408,8 @@ private:
                 && !right.endsWith(kInfinitive) && !isVerbForm(right) && !isLongerWordAt(word, at)
                 && !isVerbStem(left))
                 consider(Split{left.toString(), right, weight(left) + weight(right)});
+            else if (isClusterSeam(left, right) && !isLongerWordAt(word, at) && !isVerbStem(left))
+                consider(Split{left.toString(), right, kUnknownStemWeight});
         }
         for (qsizetype at = 2; at + 1 < word.size(); ++at) {
             if (word[at].unicode() == kSignAa)

@@ -328,8 +328,10 @@ QString spell(const std::vector<Syllable> &syllables)
         } else if (s.kind == Syllable::Vowel::Inherent && s.keepSchwa) {
             out += u'a';
         }
-        // A final anusvara after the inherent a is the m of Sanskrit: svayam, evam.
-        const bool finalM = !next && s.anusvara && s.kind == Syllable::Vowel::Inherent;
+        // A final anusvara after the inherent a is the m of Sanskrit: svayam,
+        // evam; on g it is the ng that English loans write so (क्रासिगं).
+        const bool finalM = !next && s.anusvara && s.kind == Syllable::Vowel::Inherent
+            && s.onset.back().base != 0x0917;
         if (s.nasal)
             out += isLabial(next) || finalM ? u'm' : u'n';
         if (s.visarga)
@@ -374,9 +376,11 @@ bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, QStringView pr
     // aspirate or a third consonant: rakta-hin, atma-hatya.
     if (next.onset.front().base == kHa && last.onset.size() >= 2)
         return true;
-    // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar.
+    // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar; a
+    // doubled nasal closes the syllable: prasann-chit.
     const std::size_t n = last.onset.size();
-    return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base;
+    return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base
+        && !isOneOf(last.onset[n - 1].base, {0x0923, 0x0928, 0x092E});
 }
 
 QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
