@@ -144,7 +144,7 @@ HindiVocabulary testVocabulary()
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
                        u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
-                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक");
+                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त");
     vocabulary.addMeaning(u"rubber", u"रबर");
     return vocabulary;
 }
@@ -188,7 +188,11 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ManAfterCluster", u"वर्तमान", "vartaman"},
         RomanizeCase{"EndingIAfterLongStem", u"अनुभवी", "anubhavi"},
         RomanizeCase{"EndingIAfterShortStem", u"पहली", "pahli"},
-        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"}),
+        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"},
+        RomanizeCase{"PluralAfterUnknownLongStem", u"करवटें", "karvaten"},
+        RomanizeCase{"EndingIAfterUnknownLongStem", u"हथकडी", "hathkadi"},
+        RomanizeCase{"VerbFormIsNoUnknownStem", u"बदलती", "badalti"},
+        RomanizeCase{"TaAfterStemSpelledWithNasalLetter", u"अनंतता", "anantata"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -108,6 +108,7 @@ constexpr int kMaximumDepth = 4;
 constexpr char16_t kYa = 0x092F;
 constexpr char16_t kRa = 0x0930;
 constexpr char16_t kVa = 0x0935;
+constexpr char16_t kHa = 0x0939;
 
 bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
 {
@@ -325,6 +326,31 @@ private:
         return false;
     }
 
+    // A stem the source never writes alone still reads as one before a
+    // vowel ending when it ends in two plain syllables after a third:
+    // karvat-en, hathkad-i. Not a verb (बदल-ती) or a feminine in -नी
+    // (जादूगर-नी), nor a stem with h inside, whose a speech keeps (kachahri),
+    // nor -ची of agents or the y that joins i to an ending (padriyon).
+    bool isUnknownStemBeforeVowel(const QString &stem) const
+    {
+        if (syllableCount(stem) < kMinimumStemSyllablesBeforeVowel)
+            return false;
+        qsizetype last = stem.size() - 1;
+        if (stem[last].unicode() == kNukta)
+            --last;
+        qsizetype penultimate = last - 1;
+        if (penultimate >= 0 && stem[penultimate].unicode() == kNukta)
+            --penultimate;
+        if (penultimate < 1 || plainSyllableEnd(stem, penultimate) != last
+            || !isDevanagariConsonant(stem[penultimate - 1].unicode()) || plainSyllableEnd(stem, last) != stem.size())
+            return false;
+        const char16_t c2 = stem[last].unicode();
+        const QStringView shorter = QStringView(stem).first(last);
+        const bool verb = vocabulary_.count(shorter.toString() + kInfinitive.toString()) > 0;
+        const bool feminine = c2 == 0x0928 && vocabulary_.count(shorter) > 0; // जादूगर-नी
+        return !verb && !feminine && !stem.sliced(1).contains(QChar(kHa)) && c2 != kYa && c2 != 0x091A;
+    }
+
     bool isCommonVowelWord(const QString &member) const
     {
         return vocabulary_.count(member) >= kMinimumVowelMemberCount
@@ -423,6 +449,8 @@ private:
                 && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem)
                 && !isNounOfVerb(word))
                 consider(Split{stem, ending.letter.toString(), kAffixWeight + weight(stem)});
+            else if (!stem.isEmpty() && isUnknownStemBeforeVowel(stem))
+                consider(Split{stem, ending.letter.toString(), kUnknownStemWeight});
         }
         for (QStringView postposition : kJoinedPostpositions) {
             if (!word.endsWith(postposition))
@@ -450,16 +478,24 @@ private:
 
 namespace {
 
-// The source writes the nukta only now and then (घुड़सवार, घुडसवार):
-// words are counted without it.
+// The source writes the nukta only now and then (घुड़सवार, घुडसवार), and
+// a nasal before a consonant either as a letter or as an anusvara (अनन्त,
+// अनंत): words are counted without the nukta and with the anusvara.
 QString spellingKey(QStringView word)
 {
     QString key;
     key.reserve(word.size());
-    for (QChar ch : word) {
-        const char16_t c = ch.unicode();
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
         if (c == kNukta)
             continue;
+        const bool nasalLetter = isOneOf(c, {0x0919, 0x091E, 0x0923, 0x0928, 0x092E});
+        if (nasalLetter && i + 2 < word.size() && word[i + 1].unicode() == kVirama
+            && isDevanagariConsonant(word[i + 2].unicode())) {
+            key += QChar(kAnusvara);
+            ++i;
+            continue;
+        }
         key += QChar(withoutNukta(c));
     }
     return key;

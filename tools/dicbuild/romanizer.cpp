@@ -358,8 +358,12 @@ qsizetype fixedCompoundSplit(QStringView word)
 
 // Whether the part before a seam keeps its final a, which standing alone
 // it would drop.
-bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, QStringView prefix, bool nextIsSuffix)
+bool keepsSchwaAtSeam(const std::vector<Syllable> &before, const Syllable &next, QStringView prefix, QStringView nextPart)
 {
+    const bool nextIsSuffix = isSuffix(nextPart);
+    const Syllable &last = before.back();
+    const Syllable *beforeLast = before.size() >= 2 ? &before[before.size() - 2] : nullptr;
+    const bool closedBefore = last.onset.size() == 1 && beforeLast && (beforeLast->nasal || !beforeLast->sounded());
     if (last.kind != Syllable::Vowel::Inherent)
         return false;
     // A Sanskrit prefix keeps it before a cluster (ava-dhvanik, apa-vyay)
@@ -372,6 +376,10 @@ bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, QStringView pr
     // (grishma-ritu), or the two would read as one syllable.
     if (next.onset.empty())
         return !nextIsSuffix && !startsWithA(next);
+    // Nor does the abstract -ता follow a t that closes a cluster, where
+    // three consonants would meet: ananta-ta, jivanta-ta.
+    if (nextPart == u"\u0924\u093E" && last.onset.back().base == 0x0924 && closedBefore)
+        return true;
     // A cluster keeps it before h, which would otherwise read as an
     // aspirate or a third consonant: rakta-hin, atma-hatya.
     if (next.onset.front().base == kHa && last.onset.size() >= 2)
@@ -394,7 +402,7 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
                                            : std::vector<QStringView>{part}) {
             std::vector<Syllable> own = partSyllables(piece);
             if (!syllables.empty() && !own.empty()
-                && keepsSchwaAtSeam(syllables.back(), own.front(), prefix, isSuffix(part)))
+                && keepsSchwaAtSeam(syllables, own.front(), prefix, piece))
                 syllables.back().keepSchwa = true;
             // A member's a or aa takes the place of the a before it: कार्य-आलय.
             if (!syllables.empty() && !own.empty() && startsWithA(own.front())
