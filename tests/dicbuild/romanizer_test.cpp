@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"KeptBeforeVowel", u"कई", "kai"},
         RomanizeCase{"KeptWhenNasal", u"हंसना", "hansna"},
         RomanizeCase{"InitialNeverDropped", u"सड़क", "sadak"},
+        RomanizeCase{"KeptBeforeFinalShortI", u"अनुमति", "anumati"},
+        RomanizeCase{"DroppedBeforeFinalLongI", u"पगली", "pagli"},
         RomanizeCase{"AfterIndependentVowel", u"अपना", "apna"},
         RomanizeCase{"CompoundWithKaran", u"उपकरण", "upkaran"},
         RomanizeCase{"KaranInsideConjunctIsNoCompound", u"संस्करण", "sanskaran"},
