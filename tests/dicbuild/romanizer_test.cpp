@@ -126,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"TildeIsSpace", u"छोड़~देना", "chhod dena"},
         RomanizeCase{"Phrase", u"एक प्रकार का", "ek prakar ka"},
         RomanizeCase{"GlideAfterI", u"के~लिए", "ke liye"},
+        RomanizeCase{"GlideAfterNasalU", u"कुँआरी", "kunwari"},
+        RomanizeCase{"NoGlideAfterPlainU", u"हुआ", "hua"},
         RomanizeCase{"AsciiPassesThrough", u"उकसाना{बुरे~काम}, [होना] (x-y)", "uksana{bure kam}, [hona] (x-y)"},
         RomanizeCase{"HyphenSeparatesWords", u"खोया-खोया", "khoya-khoya"},
         RomanizeCase{"DandaIsFullStop", u"वह गया।", "vah gaya."},

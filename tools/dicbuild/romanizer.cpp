@@ -325,8 +325,15 @@ QString spell(const std::vector<Syllable> &syllables)
             const bool glide = s.onset.empty() && s.vowel == kIndependentE && k > 0
                 && syllables[k - 1].kind == Syllable::Vowel::Explicit && isIVowel(syllables[k - 1].vowel)
                 && !syllables[k - 1].nasal;
+            // कुँआरी is typed kunwari: after a nasal u, a w carries it into the
+            // a, which would else read as part of the nasal (kunari).
+            const bool wGlide = s.onset.empty() && (s.vowel == 0x0905 || s.vowel == 0x0906) && k > 0
+                && syllables[k - 1].kind == Syllable::Vowel::Explicit && syllables[k - 1].nasal
+                && vowelText(syllables[k - 1].vowel) == QLatin1StringView("u");
             if (glide)
                 out += u'y';
+            if (wGlide)
+                out += u'w';
             out += vowelText(s.vowel);
         } else if (s.kind == Syllable::Vowel::Inherent && s.keepSchwa) {
             out += u'a';
