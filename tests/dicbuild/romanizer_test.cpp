@@ -148,7 +148,7 @@ HindiVocabulary testVocabulary()
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
                        u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
-                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त");
+                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त धर्म निरपेक्ष");
     vocabulary.addMeaning(u"rubber", u"रबर");
     return vocabulary;
 }
@@ -217,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ClusterKeepsItsABeforeH", u"रक्तहीन", "raktahin"},
         RomanizeCase{"MemberSpelledWithoutNukta", u"घुडसवार", "ghudsavar"},
         RomanizeCase{"MemberWithPluralEnding", u"रंगकलाएँ", "rangkalaen"},
+        RomanizeCase{"MemberWithTa", u"धर्मनिरपेक्षता", "dharmnirpekshata"},
         RomanizeCase{"LeftMemberGoesOnIntoAWord", u"अन्तरंग", "antarang"},
         RomanizeCase{"VerbFormIsNoMember", u"अंगरखा", "angarkha"},
         RomanizeCase{"RareVerbStemIsNoMember", u"सुनहरा", "sunahra"},

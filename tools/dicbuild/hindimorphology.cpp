@@ -227,10 +227,14 @@ private:
         return isWord(word, kMinimumSyllables, minimumCount);
     }
 
-    // A final member may carry a plural ending: रंग-कलाएँ.
+    // A final member may carry a plural ending, or -ता of nouns made from
+    // it: रंग-कलाएँ, धर्म-निरपेक्षता.
     bool isCompoundMemberOrPlural(QStringView word) const
     {
         if (isCompoundMember(word))
+            return true;
+        if (word.endsWith(u"ता") && syllableCount(word) > kMinimumSyllablesAfterPrefix
+            && isCompoundMember(word.chopped(2)))
             return true;
         for (QStringView plural : {QStringView(u"एँ"), QStringView(u"एं"), QStringView(u"ें"), QStringView(u"ेँ"),
                                    QStringView(u"ों"), QStringView(u"ओं")}) {
