@@ -148,7 +148,7 @@ HindiVocabulary testVocabulary()
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
                        u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
-                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त धर्म निरपेक्ष");
+                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त धर्म निरपेक्ष सर सर सर सर सर जादूगर");
     vocabulary.addMeaning(u"rubber", u"रबर");
     return vocabulary;
 }
@@ -196,6 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"PluralAfterUnknownLongStem", u"करवटें", "karvaten"},
         RomanizeCase{"EndingIAfterUnknownLongStem", u"हथकडी", "hathkadi"},
         RomanizeCase{"VerbFormIsNoUnknownStem", u"बदलती", "badalti"},
+        RomanizeCase{"FeminineInNiIsNoUnknownStem", u"जादूगरनी", "jadugarni"},
+        RomanizeCase{"UnknownStemWithHKeepsPlainRules", u"कचहरी", "kachahri"},
+        RomanizeCase{"AgentInChiIsNoUnknownStem", u"चिलमची", "chilamchi"},
         RomanizeCase{"TaAfterStemSpelledWithNasalLetter", u"अनंतता", "anantata"}),
     caseName);
 
@@ -210,6 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ClusterWordAfterUnknownMember", u"बुधग्रह", "budhgrah"},
         RomanizeCase{"UnknownClusterWordAfterMember", u"देशव्यापी", "deshvyapi"},
         RomanizeCase{"SanskritEndingTraIsNoMember", u"एकत्रित", "ekatrit"},
+        RomanizeCase{"SClusterIsNoMember", u"सरस्वती", "sarasvati"},
         RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
         RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
         RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},
