@@ -92,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"InitialNeverDropped", u"सड़क", "sadak"},
         RomanizeCase{"KeptBeforeFinalShortI", u"अनुमति", "anumati"},
         RomanizeCase{"DroppedBeforeFinalLongI", u"पगली", "pagli"},
+        RomanizeCase{"DroppedBeforeConjunctionKi", u"जबकि", "jabki"},
         RomanizeCase{"AfterIndependentVowel", u"अपना", "apna"},
         RomanizeCase{"CompoundWithKaran", u"उपकरण", "upkaran"},
         RomanizeCase{"KaranInsideConjunctIsNoCompound", u"संस्करण", "sanskaran"},

@@ -275,9 +275,10 @@ void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::si
         const bool iya = s.onset.size() == 1 && s.onset.front().base == 0x092F
             && before.kind == Syllable::Vowel::Explicit && (before.vowel == 0x093F || (before.vowel == 0x0940 && iyaTa));
         const bool afterNasal = k + 1 != verbEnding && afterNasalConsonant(syllables, k);
-        // A final short i ends only Sanskrit nouns, which keep the a before
-        // it: pragati, anumati, avadhi.
-        const bool beforeFinalShortI = k + 2 == n && after.kind == Syllable::Vowel::Explicit && after.vowel == 0x093F;
+        // A final short i ends Sanskrit nouns, which keep the a before it:
+        // pragati, anumati, avadhi; and the conjunction कि (jabki).
+        const bool beforeFinalShortI = k + 2 == n && after.kind == Syllable::Vowel::Explicit && after.vowel == 0x093F
+            && after.onset.size() == 1 && after.onset.front().base != 0x0915;
         if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && soundsAsOne(after.onset)
             && after.sounded() && !iya && !afterNasal && !beforeFinalShortI && !joinsWithH(s, after))
             s.keepSchwa = false;
