@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ChandrabinduFinal", u"हाँ", "han"},
         RomanizeCase{"ChandrabinduBeforeB", u"काँपना", "kampna"},
         RomanizeCase{"AnusvaraOnFinalVowel", u"में", "men"},
+        RomanizeCase{"FinalAnusvaraAfterInherentA", u"स्वयं", "svayam"},
         RomanizeCase{"Visarga", u"दुःख", "duhkh"},
         RomanizeCase{"ColonWrittenForVisarga", u"वस्तुत:", "vastutah"}),
     caseName);
@@ -89,6 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"KeptBeforeVowel", u"कई", "kai"},
         RomanizeCase{"KeptWhenNasal", u"हंसना", "hansna"},
         RomanizeCase{"InitialNeverDropped", u"सड़क", "sadak"},
+        RomanizeCase{"KeptBeforeFinalShortI", u"अनुमति", "anumati"},
+        RomanizeCase{"DroppedBeforeFinalLongI", u"पगली", "pagli"},
+        RomanizeCase{"DroppedBeforeConjunctionKi", u"जबकि", "jabki"},
         RomanizeCase{"AfterIndependentVowel", u"अपना", "apna"},
         RomanizeCase{"CompoundWithKaran", u"उपकरण", "upkaran"},
         RomanizeCase{"KaranInsideConjunctIsNoCompound", u"संस्करण", "sanskaran"},
@@ -112,6 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"Reduplicated", u"भनभनाना", "bhanbhanana"},
         RomanizeCase{"EchoWithNewConsonant", u"चरमराना", "charmarana"},
         RomanizeCase{"EchoBeforeI", u"गड़बड़ी", "gadbadi"},
+        RomanizeCase{"EchoBeforeIAndMore", u"सनसनीखेज", "sansanikhej"},
+        RomanizeCase{"EchoBeforeFinalAa", u"गड़बड़ा", "gadbada"},
         RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"}),
     caseName);
 
@@ -121,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"TildeIsSpace", u"छोड़~देना", "chhod dena"},
         RomanizeCase{"Phrase", u"एक प्रकार का", "ek prakar ka"},
         RomanizeCase{"GlideAfterI", u"के~लिए", "ke liye"},
+        RomanizeCase{"GlideAfterNasalU", u"कुँआरी", "kunwari"},
+        RomanizeCase{"NoGlideAfterPlainU", u"हुआ", "hua"},
         RomanizeCase{"AsciiPassesThrough", u"उकसाना{बुरे~काम}, [होना] (x-y)", "uksana{bure kam}, [hona] (x-y)"},
         RomanizeCase{"HyphenSeparatesWords", u"खोया-खोया", "khoya-khoya"},
         RomanizeCase{"DandaIsFullStop", u"वह गया।", "vah gaya."},
@@ -140,7 +148,8 @@ HindiVocabulary testVocabulary()
                        u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
                        u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
                        u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
-                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना");
+                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
+                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त धर्म निरपेक्ष सर सर सर सर सर जादूगर");
     vocabulary.addMeaning(u"rubber", u"रबर");
     return vocabulary;
 }
@@ -184,7 +193,14 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ManAfterCluster", u"वर्तमान", "vartaman"},
         RomanizeCase{"EndingIAfterLongStem", u"अनुभवी", "anubhavi"},
         RomanizeCase{"EndingIAfterShortStem", u"पहली", "pahli"},
-        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"}),
+        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"},
+        RomanizeCase{"PluralAfterUnknownLongStem", u"करवटें", "karvaten"},
+        RomanizeCase{"EndingIAfterUnknownLongStem", u"हथकडी", "hathkadi"},
+        RomanizeCase{"VerbFormIsNoUnknownStem", u"बदलती", "badalti"},
+        RomanizeCase{"FeminineInNiIsNoUnknownStem", u"जादूगरनी", "jadugarni"},
+        RomanizeCase{"UnknownStemWithHKeepsPlainRules", u"कचहरी", "kachahri"},
+        RomanizeCase{"AgentInChiIsNoUnknownStem", u"चिलमची", "chilamchi"},
+        RomanizeCase{"TaAfterStemSpelledWithNasalLetter", u"अनंतता", "anantata"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,6 +210,11 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ClusterBeforeConsonant", u"शब्दकोश", "shabdkosh"},
         RomanizeCase{"ClusterBeforeVowel", u"ग्रीष्मऋतु", "grishmaritu"},
         RomanizeCase{"DoubledConsonantBeforeConsonant", u"उच्चवंश", "uchchavansh"},
+        RomanizeCase{"DoubledNasalBeforeConsonant", u"प्रसन्नचित", "prasannchit"},
+        RomanizeCase{"ClusterWordAfterUnknownMember", u"बुधग्रह", "budhgrah"},
+        RomanizeCase{"UnknownClusterWordAfterMember", u"देशव्यापी", "deshvyapi"},
+        RomanizeCase{"SanskritEndingTraIsNoMember", u"एकत्रित", "ekatrit"},
+        RomanizeCase{"SClusterIsNoMember", u"सरस्वती", "sarasvati"},
         RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
         RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
         RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},
@@ -201,6 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"ClusterKeepsItsABeforeH", u"रक्तहीन", "raktahin"},
         RomanizeCase{"MemberSpelledWithoutNukta", u"घुडसवार", "ghudsavar"},
         RomanizeCase{"MemberWithPluralEnding", u"रंगकलाएँ", "rangkalaen"},
+        RomanizeCase{"MemberWithTa", u"धर्मनिरपेक्षता", "dharmnirpekshata"},
         RomanizeCase{"LeftMemberGoesOnIntoAWord", u"अन्तरंग", "antarang"},
         RomanizeCase{"VerbFormIsNoMember", u"अंगरखा", "angarkha"},
         RomanizeCase{"RareVerbStemIsNoMember", u"सुनहरा", "sunahra"},

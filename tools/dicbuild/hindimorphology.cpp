@@ -105,6 +105,16 @@ constexpr double kUnknownStemWeight = 0.5;
 // Parts within parts: prefix, two members, suffix and an ending at most.
 constexpr int kMaximumDepth = 4;
 
+constexpr char16_t kYa = 0x092F;
+constexpr char16_t kRa = 0x0930;
+constexpr char16_t kVa = 0x0935;
+constexpr char16_t kHa = 0x0939;
+
+bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
+{
+    return std::find(letters.begin(), letters.end(), c) != letters.end();
+}
+
 bool isVowelSign(char16_t c)
 {
     return c >= 0x093E && c <= 0x094C;
@@ -217,10 +227,14 @@ private:
         return isWord(word, kMinimumSyllables, minimumCount);
     }
 
-    // A final member may carry a plural ending: रंग-कलाएँ.
+    // A final member may carry a plural ending, or -ता of nouns made from
+    // it: रंग-कलाएँ, धर्म-निरपेक्षता.
     bool isCompoundMemberOrPlural(QStringView word) const
     {
         if (isCompoundMember(word))
+            return true;
+        if (word.endsWith(u"ता") && syllableCount(word) > kMinimumSyllablesAfterPrefix
+            && isCompoundMember(word.chopped(2)))
             return true;
         for (QStringView plural : {QStringView(u"एँ"), QStringView(u"एं"), QStringView(u"ें"), QStringView(u"ेँ"),
                                    QStringView(u"ों"), QStringView(u"ओं")}) {
@@ -316,11 +330,58 @@ private:
         return false;
     }
 
+    // A stem the source never writes alone still reads as one before a
+    // vowel ending when it ends in two plain syllables after a third:
+    // karvat-en, hathkad-i. Not a verb (बदल-ती) or a feminine in -नी
+    // (जादूगर-नी), nor a stem with h inside, whose a speech keeps (kachahri),
+    // nor -ची of agents or the y that joins i to an ending (padriyon).
+    bool isUnknownStemBeforeVowel(const QString &stem) const
+    {
+        if (syllableCount(stem) < kMinimumStemSyllablesBeforeVowel)
+            return false;
+        qsizetype last = stem.size() - 1;
+        if (stem[last].unicode() == kNukta)
+            --last;
+        qsizetype penultimate = last - 1;
+        if (penultimate >= 0 && stem[penultimate].unicode() == kNukta)
+            --penultimate;
+        if (penultimate < 1 || plainSyllableEnd(stem, penultimate) != last
+            || !isDevanagariConsonant(stem[penultimate - 1].unicode()) || plainSyllableEnd(stem, last) != stem.size())
+            return false;
+        const char16_t c2 = stem[last].unicode();
+        const QStringView shorter = QStringView(stem).first(last);
+        const bool verb = vocabulary_.count(shorter.toString() + kInfinitive.toString()) > 0;
+        const bool feminine = c2 == 0x0928 && vocabulary_.count(shorter) > 0; // जादूगर-नी
+        return !verb && !feminine && !stem.sliced(1).contains(QChar(kHa)) && c2 != kYa && c2 != 0x091A;
+    }
+
     bool isCommonVowelWord(const QString &member) const
     {
         return vocabulary_.count(member) >= kMinimumVowelMemberCount
             && syllableCount(member) >= kMinimumVowelMemberSyllables && !member.endsWith(kInfinitive)
             && !isVerbForm(member);
+    }
+
+    // A word that begins with a stop or sibilant closed by r, y or v (ग्रह,
+    // व्यय, ज्वर, श्रुति) is seldom the tail of a Sanskrit word, so a
+    // member before it is clear when either of the two is a word of the
+    // source: budh-grah, mit-vyayi, desh-vyapi. Not after s, a nasal or r,
+    // which begin clusters inside words (sarasvati, samanvit, punarvichar),
+    // nor before the endings -tva and -tra (ghanatva, ekatra).
+    bool isClusterSeam(QStringView left, QStringView right) const
+    {
+        if (isPrefix(left) || right.size() < 4 || right[1].unicode() != kVirama || syllableCount(left) < kMinimumSyllables
+            || syllableCount(right) < kMinimumSyllables || right.endsWith(kInfinitive) || isVerbForm(right))
+            return false;
+        const char16_t first = withoutNukta(right[0].unicode());
+        const char16_t second = right[2].unicode();
+        if (!isOneOf(second, {kRa, kYa, kVa}) || isOneOf(first, {0x0919, 0x091E, 0x0923, 0x0928, 0x092E, kRa, 0x0938})
+            || (first == 0x0924 && second != kYa))
+            return false;
+        const bool leftKnown = isCompoundMember(left);
+        const bool rightKnown = isCompoundMember(right)
+            || (right.endsWith(u"ी") && vocabulary_.count(right.chopped(1)) > 0);
+        return leftKnown != rightKnown;
     }
 
     // A stem ending in its a and a member that begins with a or aa, written
@@ -377,6 +438,8 @@ private:
                 && !right.endsWith(kInfinitive) && !isVerbForm(right) && !isLongerWordAt(word, at)
                 && !isVerbStem(left))
                 consider(Split{left.toString(), right, weight(left) + weight(right)});
+            else if (isClusterSeam(left, right) && !isLongerWordAt(word, at) && !isVerbStem(left))
+                consider(Split{left.toString(), right, kUnknownStemWeight});
         }
         for (qsizetype at = 2; at + 1 < word.size(); ++at) {
             if (word[at].unicode() == kSignAa)
@@ -390,6 +453,8 @@ private:
                 && isWord(stem, kMinimumStemSyllablesBeforeVowel, 1) && endsInPlainSyllable(stem)
                 && !isNounOfVerb(word))
                 consider(Split{stem, ending.letter.toString(), kAffixWeight + weight(stem)});
+            else if (!stem.isEmpty() && isUnknownStemBeforeVowel(stem))
+                consider(Split{stem, ending.letter.toString(), kUnknownStemWeight});
         }
         for (QStringView postposition : kJoinedPostpositions) {
             if (!word.endsWith(postposition))
@@ -417,16 +482,24 @@ private:
 
 namespace {
 
-// The source writes the nukta only now and then (घुड़सवार, घुडसवार):
-// words are counted without it.
+// The source writes the nukta only now and then (घुड़सवार, घुडसवार), and
+// a nasal before a consonant either as a letter or as an anusvara (अनन्त,
+// अनंत): words are counted without the nukta and with the anusvara.
 QString spellingKey(QStringView word)
 {
     QString key;
     key.reserve(word.size());
-    for (QChar ch : word) {
-        const char16_t c = ch.unicode();
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
         if (c == kNukta)
             continue;
+        const bool nasalLetter = isOneOf(c, {0x0919, 0x091E, 0x0923, 0x0928, 0x092E});
+        if (nasalLetter && i + 2 < word.size() && word[i + 1].unicode() == kVirama
+            && isDevanagariConsonant(word[i + 2].unicode())) {
+            key += QChar(kAnusvara);
+            ++i;
+            continue;
+        }
         key += QChar(withoutNukta(c));
     }
     return key;
@@ -521,7 +594,7 @@ HindiVocabulary sourceVocabulary(const QString &index, const QString &data)
 namespace {
 
 // Sound words repeat a pair of syllables, whole or with a new first
-// consonant, and add an ending: भन-भनाना, चर-मराना, गड़-बड़ी. Where the
+// consonant, and add an ending: भन-भनाना, चर-मराना, गड़-बड़ी, गड़-बड़ा. Where the
 // first pair ends, or -1.
 qsizetype echoPairEnd(QStringView word)
 {
@@ -533,9 +606,10 @@ qsizetype echoPairEnd(QStringView word)
         return -1;
     const qsizetype ending = fourth + length;
     const char16_t vowel = word[ending].unicode();
-    const bool longAThenMore = vowel == kSignAa && ending + 1 < word.size();
-    const bool finalI = vowel == 0x0940 && ending + 1 == word.size();
-    return longAThenMore || finalI ? third : -1;
+    // A final aa after न is the infinitive of a verb: पनपना is panap-na.
+    const bool infinitive = ending + 1 == word.size() && word.endsWith(kInfinitive);
+    const bool longA = vowel == kSignAa && !infinitive;
+    return longA || vowel == 0x0940 ? third : -1;
 }
 
 } // namespace

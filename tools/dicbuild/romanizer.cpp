@@ -275,8 +275,12 @@ void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::si
         const bool iya = s.onset.size() == 1 && s.onset.front().base == 0x092F
             && before.kind == Syllable::Vowel::Explicit && (before.vowel == 0x093F || (before.vowel == 0x0940 && iyaTa));
         const bool afterNasal = k + 1 != verbEnding && afterNasalConsonant(syllables, k);
+        // A final short i ends Sanskrit nouns, which keep the a before it:
+        // pragati, anumati, avadhi; and the conjunction कि (jabki).
+        const bool beforeFinalShortI = k + 2 == n && after.kind == Syllable::Vowel::Explicit && after.vowel == 0x093F
+            && after.onset.size() == 1 && after.onset.front().base != 0x0915;
         if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && soundsAsOne(after.onset)
-            && after.sounded() && !iya && !afterNasal && !joinsWithH(s, after))
+            && after.sounded() && !iya && !afterNasal && !beforeFinalShortI && !joinsWithH(s, after))
             s.keepSchwa = false;
         // An a or aa written after the consonant takes the place of its a: मेकअप.
         if (s.schwaDeletable() && startsWithA(after))
@@ -322,14 +326,25 @@ QString spell(const std::vector<Syllable> &syllables)
             const bool glide = s.onset.empty() && s.vowel == kIndependentE && k > 0
                 && syllables[k - 1].kind == Syllable::Vowel::Explicit && isIVowel(syllables[k - 1].vowel)
                 && !syllables[k - 1].nasal;
+            // कुँआरी is typed kunwari: after a nasal u, a w carries it into the
+            // a, which would else read as part of the nasal (kunari).
+            const bool wGlide = s.onset.empty() && (s.vowel == 0x0905 || s.vowel == 0x0906) && k > 0
+                && syllables[k - 1].kind == Syllable::Vowel::Explicit && syllables[k - 1].nasal
+                && vowelText(syllables[k - 1].vowel) == QLatin1StringView("u");
             if (glide)
                 out += u'y';
+            if (wGlide)
+                out += u'w';
             out += vowelText(s.vowel);
         } else if (s.kind == Syllable::Vowel::Inherent && s.keepSchwa) {
             out += u'a';
         }
+        // A final anusvara after the inherent a is the m of Sanskrit: svayam,
+        // evam; on g it is the ng that English loans write so (क्रासिगं).
+        const bool finalM = !next && s.anusvara && s.kind == Syllable::Vowel::Inherent
+            && s.onset.back().base != 0x0917;
         if (s.nasal)
-            out += isLabial(next) ? u'm' : u'n';
+            out += isLabial(next) || finalM ? u'm' : u'n';
         if (s.visarga)
             out += u'h';
     }
@@ -354,8 +369,12 @@ qsizetype fixedCompoundSplit(QStringView word)
 
 // Whether the part before a seam keeps its final a, which standing alone
 // it would drop.
-bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, QStringView prefix, bool nextIsSuffix)
+bool keepsSchwaAtSeam(const std::vector<Syllable> &before, const Syllable &next, QStringView prefix, QStringView nextPart)
 {
+    const bool nextIsSuffix = isSuffix(nextPart);
+    const Syllable &last = before.back();
+    const Syllable *beforeLast = before.size() >= 2 ? &before[before.size() - 2] : nullptr;
+    const bool closedBefore = last.onset.size() == 1 && beforeLast && (beforeLast->nasal || !beforeLast->sounded());
     if (last.kind != Syllable::Vowel::Inherent)
         return false;
     // A Sanskrit prefix keeps it before a cluster (ava-dhvanik, apa-vyay)
@@ -368,13 +387,19 @@ bool keepsSchwaAtSeam(const Syllable &last, const Syllable &next, QStringView pr
     // (grishma-ritu), or the two would read as one syllable.
     if (next.onset.empty())
         return !nextIsSuffix && !startsWithA(next);
+    // Nor does the abstract -ता follow a t that closes a cluster, where
+    // three consonants would meet: ananta-ta, jivanta-ta.
+    if (nextPart == u"\u0924\u093E" && last.onset.back().base == 0x0924 && closedBefore)
+        return true;
     // A cluster keeps it before h, which would otherwise read as an
     // aspirate or a third consonant: rakta-hin, atma-hatya.
     if (next.onset.front().base == kHa && last.onset.size() >= 2)
         return true;
-    // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar.
+    // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar; a
+    // doubled nasal closes the syllable: prasann-chit.
     const std::size_t n = last.onset.size();
-    return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base;
+    return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base
+        && !isOneOf(last.onset[n - 1].base, {0x0923, 0x0928, 0x092E});
 }
 
 QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
@@ -388,7 +413,7 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
                                            : std::vector<QStringView>{part}) {
             std::vector<Syllable> own = partSyllables(piece);
             if (!syllables.empty() && !own.empty()
-                && keepsSchwaAtSeam(syllables.back(), own.front(), prefix, isSuffix(part)))
+                && keepsSchwaAtSeam(syllables, own.front(), prefix, piece))
                 syllables.back().keepSchwa = true;
             // A member's a or aa takes the place of the a before it: कार्य-आलय.
             if (!syllables.empty() && !own.empty() && startsWithA(own.front())
