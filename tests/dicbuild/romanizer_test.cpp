@@ -151,6 +151,10 @@ HindiVocabulary testVocabulary()
                        u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
                        u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त धर्म निरपेक्ष सर सर सर सर सर जादूगर");
     vocabulary.addMeaning(u"rubber", u"रबर");
+    vocabulary.addMeaning(u"interview", u"साक्षात्कार, इंटरव्यू~लेना");
+    vocabulary.addMeaning(u"platoon", u"पलटन");
+    vocabulary.addMeaning(u"camera", u"कैमरा");
+    vocabulary.addMeaning(u"simian", u"वानर के समान");
     return vocabulary;
 }
 
@@ -180,6 +184,15 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"PersianPrefixBeforeH", u"गैरहाज़िरी", "gairhaziri"},
         RomanizeCase{"NotOffACommonerWordWithAnEnding", u"अलगाई", "algai"},
         RomanizeCase{"NotBeforeALoanword", u"अरबर", "arbar"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Loanword, RomanizeParts,
+    testing::Values(
+        RomanizeCase{"AWhereTheEnglishHasVowels", u"इंटरव्यू", "intarvyu"},
+        RomanizeCase{"FirstSyllableKeepsItsA", u"पलटन", "paltan"},
+        RomanizeCase{"FewerASpokenThanSpelled", u"कैमरा", "kaimra"},
+        RomanizeCase{"NoLoanInsideAPhrase", u"असमान", "asaman"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(

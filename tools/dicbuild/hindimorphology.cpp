@@ -528,13 +528,9 @@ int HindiVocabulary::count(QStringView word) const
     return counts_.value(spellingKey(word));
 }
 
-namespace {
-
-// The consonants of a word as either script writes them, with what the
-// other cannot tell apart merged: rubber and rabar both give rbr.
-QString consonantOutline(QStringView latin)
+std::vector<OutlineLetter> consonantOutline(QStringView latin)
 {
-    QString outline;
+    std::vector<OutlineLetter> outline;
     for (qsizetype i = 0; i < latin.size(); ++i) {
         QChar c = latin[i].toLower();
         if (c == u'p' && i + 1 < latin.size() && latin[i + 1].toLower() == u'h')
@@ -543,11 +539,22 @@ QString consonantOutline(QStringView latin)
             c = u'k';
         else if (c == u'w')
             c = u'v';
-        if (!c.isLetter() || QStringView(u"aeiouyh").contains(c) || (!outline.isEmpty() && outline.back() == c))
+        if (!c.isLetter() || QStringView(u"aeiouyh").contains(c))
             continue;
-        outline += c;
+        if (!outline.empty() && outline.back().letter == c)
+            outline.back().last = i;
+        else
+            outline.push_back({c, i, i});
     }
     return outline;
+}
+
+namespace {
+
+bool sameOutline(const std::vector<OutlineLetter> &a, const std::vector<OutlineLetter> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const OutlineLetter &x, const OutlineLetter &y) { return x.letter == y.letter; });
 }
 
 } // namespace
@@ -555,17 +562,30 @@ QString consonantOutline(QStringView latin)
 void HindiVocabulary::addMeaning(QStringView headword, QStringView meaning)
 {
     addText(meaning);
-    const QString word = meaning.trimmed().toString();
-    if (word.isEmpty() || !std::all_of(word.begin(), word.end(), [](QChar c) { return isDevanagariLetter(c); }))
+    const std::vector<OutlineLetter> english = consonantOutline(headword);
+    if (english.size() < 2)
         return;
-    const QString outline = consonantOutline(romanize(word, HindiVocabulary()));
-    if (outline.size() >= 2 && outline == consonantOutline(headword))
-        loanwords_.insert(spellingKey(word));
+    // A piece of one word, or of one word and the verb that makes a verb of
+    // it (इंटरव्यू लेना); a word inside a phrase (वानर के समान for simian)
+    // only sounds like the headword by chance.
+    static const QStringList lightVerbs{QStringLiteral("करना"), QStringLiteral("लेना"), QStringLiteral("देना"),
+                                        QStringLiteral("होना")};
+    for (const QString &piece : meaning.toString().split(u',')) {
+        const QStringList words = QString(piece).replace(u'~', u' ').split(u' ', Qt::SkipEmptyParts);
+        if (words.isEmpty() || words.size() > 2 || (words.size() == 2 && !lightVerbs.contains(words[1])))
+            continue;
+        const QString &word = words.front();
+        if (!std::all_of(word.begin(), word.end(), [](QChar c) { return isDevanagariLetter(c); }))
+            continue;
+        const QString key = spellingKey(word);
+        if (!loanwords_.contains(key) && sameOutline(consonantOutline(romanize(word, HindiVocabulary())), english))
+            loanwords_.insert(key, headword.toString().toLower());
+    }
 }
 
-bool HindiVocabulary::isLoanword(QStringView word) const
+QString HindiVocabulary::loanSource(QStringView word) const
 {
-    return loanwords_.contains(spellingKey(word));
+    return loanwords_.value(spellingKey(word));
 }
 
 HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries)

@@ -20,15 +20,29 @@ public:
     void addText(QStringView text);
     int count(QStringView word) const;
     bool isEmpty() const { return counts_.isEmpty(); }
-    // A meaning that sounds like its English headword (रबर for rubber) is
-    // borrowed from it and takes no Sanskrit prefix.
+    // A word of a meaning that sounds like its English headword (रबर for
+    // rubber) is borrowed from it and takes no Sanskrit prefix.
     void addMeaning(QStringView headword, QStringView meaning);
-    bool isLoanword(QStringView word) const;
+    bool isLoanword(QStringView word) const { return !loanSource(word).isEmpty(); }
+    // The English word a loanword was borrowed from, lower case, or an empty string.
+    QString loanSource(QStringView word) const;
 
 private:
     QHash<QString, int> counts_;
-    QSet<QString> loanwords_;
+    QHash<QString, QString> loanwords_;
 };
+
+// One consonant of a word's outline and the run of Latin letters it stands
+// for ("bb" in rubber).
+struct OutlineLetter {
+    QChar letter;
+    qsizetype first;
+    qsizetype last;
+};
+
+// The consonants of Latin text as either script writes them, with what the
+// other cannot tell apart merged: rubber and rabar both give r, b, r.
+std::vector<OutlineLetter> consonantOutline(QStringView latin);
 
 // Every word of the source's meanings and examples.
 HindiVocabulary vocabularyOf(const std::vector<SourceEntry> &entries);

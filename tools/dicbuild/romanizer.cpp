@@ -402,6 +402,63 @@ bool keepsSchwaAtSeam(const std::vector<Syllable> &before, const Syllable &next,
         && !isOneOf(last.onset[n - 1].base, {0x0923, 0x0928, 0x092E});
 }
 
+// A loanword keeps as many a's as speech gives it, but where its English
+// spelling has vowels: इंटरव्यू is intarvyu (interview), not intravyu. Where
+// speech says fewer a's than the spelling has vowels (कैमरा, kaimra), the
+// word is left as speech has it.
+void placeSchwasAsSpelled(std::vector<Syllable> &syllables, QStringView english)
+{
+    // The consonants of the Hindi word in Latin letters, each letter marked
+    // with its syllable; the a's are left out, as the outline skips vowels.
+    QString latin;
+    std::vector<std::size_t> syllableOf;
+    std::vector<qsizetype> lastOnsetChar(syllables.size(), -1);
+    for (std::size_t k = 0; k < syllables.size(); ++k) {
+        const Syllable &s = syllables[k];
+        for (const Consonant &c : s.onset) {
+            latin += consonantText(c);
+            syllableOf.resize(latin.size(), k);
+        }
+        lastOnsetChar[k] = s.onset.empty() ? -1 : latin.size() - 1;
+        if (s.nasal) {
+            latin += isLabial(k + 1 < syllables.size() ? &syllables[k + 1] : nullptr) ? u'm' : u'n';
+            syllableOf.resize(latin.size(), k);
+        }
+    }
+    const std::vector<OutlineLetter> hindi = consonantOutline(latin);
+    const std::vector<OutlineLetter> spelled = consonantOutline(english);
+    if (hindi.size() != spelled.size())
+        return;
+    for (std::size_t i = 0; i < hindi.size(); ++i) {
+        if (hindi[i].letter != spelled[i].letter)
+            return;
+    }
+    std::vector<std::pair<std::size_t, bool>> placed; // syllable, keeps its a
+    int spoken = 0;
+    int written = 0;
+    for (std::size_t i = 0; i + 1 < hindi.size(); ++i) {
+        const std::size_t k = syllableOf[hindi[i].last];
+        const Syllable &s = syllables[k];
+        if (hindi[i].last != lastOnsetChar[k] || !s.schwaDeletable() || k + 1 == syllables.size()
+            || syllableOf[hindi[i + 1].first] == k)
+            continue;
+        const QStringView between = english.sliced(spelled[i].last + 1, spelled[i + 1].first - spelled[i].last - 1);
+        const bool vowel = std::any_of(between.begin(), between.end(),
+                                       [](QChar c) { return QStringView(u"aeiouy").contains(c.toLower()); });
+        // Speech never drops the a of the first syllable: पलटन is paltan
+        // (platoon).
+        if (k == 0 && !vowel)
+            return;
+        placed.emplace_back(k, vowel);
+        spoken += s.keepSchwa ? 1 : 0;
+        written += vowel ? 1 : 0;
+    }
+    if (spoken != written)
+        return;
+    for (const auto &[k, keeps] : placed)
+        syllables[k].keepSchwa = keeps;
+}
+
 QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
 {
     std::vector<Syllable> syllables;
@@ -425,6 +482,8 @@ QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
         if (isPrefix(part))
             prefix = part;
     }
+    if (const QString english = vocabulary.loanSource(word); !english.isEmpty())
+        placeSchwasAsSpelled(syllables, english);
     return spell(syllables);
 }
 
