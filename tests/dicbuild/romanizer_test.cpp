@@ -200,6 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RomanizeCase{"Janak", u"सुविधाजनक", "suvidhajanak"},
         RomanizeCase{"JanakAfterConsonant", u"अपमानजनक", "apmanjanak"},
+        RomanizeCase{"IkaranKeepsTheStemsReading", u"प्रकटीकरण", "prakatikaran"},
+        RomanizeCase{"IkritAfterACluster", u"निःशस्त्रीकृत", "nihshastrikrit"},
         RomanizeCase{"PrefixAndSuffix", u"असफलता", "asaphalta"},
         RomanizeCase{"TaAfterClusterKeepsA", u"स्पष्टता", "spashtata"},
         RomanizeCase{"UnknownStemBeforeLongMember", u"ब्रह्मवादी", "brahmvadi"},

@@ -461,6 +461,17 @@ void placeSchwasAsSpelled(std::vector<Syllable> &syllables, QStringView english)
 
 QString romanizeWord(QStringView word, const HindiVocabulary &vocabulary)
 {
+    // -ीकरण and -ीकृत make a noun or participle of the word before them,
+    // which keeps its own reading: प्रकट-ीकरण is prakatikaran, not praktikaran.
+    for (QStringView ending : {QStringView(u"\u0940\u0915\u0930\u0923"), QStringView(u"\u0940\u0915\u0943\u0924")}) {
+        const QStringView stem = word.chopped(std::min(word.size(), ending.size()));
+        if (word.endsWith(ending) && stem.size() >= 2 && isDevanagariConsonant(stem.back().unicode())) {
+            QString text = romanizeWord(stem, vocabulary);
+            if (text.endsWith(u'a'))
+                text.chop(1);
+            return text + u'i' + romanizeWord(ending.sliced(1), vocabulary);
+        }
+    }
     std::vector<Syllable> syllables;
     QString prefix;
     for (const QString &part : morphemeParts(word, vocabulary)) {
