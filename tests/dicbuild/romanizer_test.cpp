@@ -91,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"KeptWhenNasal", u"हंसना", "hansna"},
         RomanizeCase{"InitialNeverDropped", u"सड़क", "sadak"},
         RomanizeCase{"KeptBeforeFinalShortI", u"अनुमति", "anumati"},
+        RomanizeCase{"KeptInParticipleInIt", u"प्रचलित", "prachalit"},
         RomanizeCase{"DroppedBeforeFinalLongI", u"पगली", "pagli"},
         RomanizeCase{"DroppedBeforeConjunctionKi", u"जबकि", "jabki"},
         RomanizeCase{"AfterIndependentVowel", u"अपना", "apna"},
@@ -155,6 +156,8 @@ HindiVocabulary testVocabulary()
     vocabulary.addMeaning(u"platoon", u"पलटन");
     vocabulary.addMeaning(u"camera", u"कैमरा");
     vocabulary.addMeaning(u"simian", u"वानर के समान");
+    vocabulary.addMeaning(u"lipstick", u"लिपस्टिक");
+    vocabulary.addMeaning(u"jungle", u"जंगल");
     return vocabulary;
 }
 
@@ -192,6 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"AWhereTheEnglishHasVowels", u"इंटरव्यू", "intarvyu"},
         RomanizeCase{"FirstSyllableKeepsItsA", u"पलटन", "paltan"},
         RomanizeCase{"FewerASpokenThanSpelled", u"कैमरा", "kaimra"},
+        RomanizeCase{"NoAWhereTheEnglishHasNone", u"लिपस्टिक", "lipstik"},
+        RomanizeCase{"NoTwoFinalConsonants", u"जंगल", "jangal"},
         RomanizeCase{"NoLoanInsideAPhrase", u"असमान", "asaman"}),
     caseName);
 

@@ -279,8 +279,13 @@ void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::si
         // pragati, anumati, avadhi; and the conjunction कि (jabki).
         const bool beforeFinalShortI = k + 2 == n && after.kind == Syllable::Vowel::Explicit && after.vowel == 0x093F
             && after.onset.size() == 1 && after.onset.front().base != 0x0915;
+        // So do the participles in -इत: prachalit, virachit, sankalit.
+        const bool beforeParticipleIt = k + 3 == n && after.kind == Syllable::Vowel::Explicit
+            && after.vowel == 0x093F && after.onset.size() == 1 && syllables[n - 1].kind == Syllable::Vowel::Inherent
+            && syllables[n - 1].onset.size() == 1 && syllables[n - 1].onset.front().base == 0x0924;
         if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && before.sounded() && soundsAsOne(after.onset)
-            && after.sounded() && !iya && !afterNasal && !beforeFinalShortI && !joinsWithH(s, after))
+            && after.sounded() && !iya && !afterNasal && !beforeFinalShortI && !beforeParticipleIt
+            && !joinsWithH(s, after))
             s.keepSchwa = false;
         // An a or aa written after the consonant takes the place of its a: मेकअप.
         if (s.schwaDeletable() && startsWithA(after))
@@ -402,8 +407,8 @@ bool keepsSchwaAtSeam(const std::vector<Syllable> &before, const Syllable &next,
         && !isOneOf(last.onset[n - 1].base, {0x0923, 0x0928, 0x092E});
 }
 
-// A loanword keeps as many a's as speech gives it, but where its English
-// spelling has vowels: इंटरव्यू is intarvyu (interview), not intravyu. Where
+// A loanword keeps its a's only where its English spelling has vowels:
+// इंटरव्यू is intarvyu (interview), not intravyu, and लिपस्टिक lipstik. Where
 // speech says fewer a's than the spelling has vowels (कैमरा, kaimra), the
 // word is left as speech has it.
 void placeSchwasAsSpelled(std::vector<Syllable> &syllables, QStringView english)
@@ -449,11 +454,15 @@ void placeSchwasAsSpelled(std::vector<Syllable> &syllables, QStringView english)
         // (platoon).
         if (k == 0 && !vowel)
             return;
+        // Nor one that would close a word with two consonants: जंगल is
+        // jangal (jungle), बोतल botal.
+        if (!vowel && syllables[k + 1].kind != Syllable::Vowel::Explicit)
+            continue;
         placed.emplace_back(k, vowel);
         spoken += s.keepSchwa ? 1 : 0;
         written += vowel ? 1 : 0;
     }
-    if (spoken != written)
+    if (written > spoken)
         return;
     for (const auto &[k, keeps] : placed)
         syllables[k].keepSchwa = keeps;
