@@ -272,14 +272,22 @@ public:
                        "-dpi", "96", "-nolisten", "tcp", "-noreset"},
                       {}, outputFd, fds[1]);
         close(fds[1]);
-        // It writes the number and a line break at once when it is ready.
-        pollfd ready{fds[0], POLLIN, 0};
-        char number[32] = {};
-        const bool named = poll(&ready, 1, int(kServerTimeoutMs)) > 0
-                && read(fds[0], number, sizeof number - 1) > 0;
+        // It writes the number, then a line break, when it is ready; it
+        // ends if the pipe closes before the line break is written.
+        const double deadline = now() + kServerTimeoutMs;
+        std::string number;
+        while (!number.ends_with('\n')) {
+            pollfd ready{fds[0], POLLIN, 0};
+            char chunk[32];
+            const int left = int(deadline - now()) + 1;
+            const ssize_t n = left > 0 && poll(&ready, 1, left) > 0 ? read(fds[0], chunk, sizeof chunk) : 0;
+            if (n <= 0)
+                break;
+            number.append(chunk, std::size_t(n));
+        }
         close(fds[0]);
-        if (named)
-            return ":" + std::to_string(std::atoi(number));
+        if (number.ends_with('\n'))
+            return ":" + std::to_string(std::atoi(number.c_str()));
         const auto ended = waitFor(std::exchange(m_pid, -1), kServerTimeoutMs);
         if (ended && WIFEXITED(ended->status) && WEXITSTATUS(ended->status) == 127)
             return std::nullopt;
