@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <initializer_list>
 
 // The tests for Devanagari characters that the builder's steps share.
 namespace tolvani::dicbuild {
@@ -50,6 +51,11 @@ constexpr char16_t withoutNukta(char16_t c)
 {
     constexpr char16_t bases[] = {0x0915, 0x0916, 0x0917, 0x091C, 0x0921, 0x0922, 0x092B, 0x092F};
     return (c >= 0x0958 && c <= 0x095F) ? bases[c - 0x0958] : c;
+}
+
+constexpr bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
+{
+    return std::find(letters.begin(), letters.end(), c) != letters.end();
 }
 
 // The letters and signs that make up words, leaving out digits, the danda

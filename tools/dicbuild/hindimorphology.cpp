@@ -110,11 +110,6 @@ constexpr char16_t kRa = 0x0930;
 constexpr char16_t kVa = 0x0935;
 constexpr char16_t kHa = 0x0939;
 
-bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
-{
-    return std::find(letters.begin(), letters.end(), c) != letters.end();
-}
-
 bool isVowelSign(char16_t c)
 {
     return c >= 0x093E && c <= 0x094C;
@@ -161,6 +156,8 @@ qsizetype plainSyllableEnd(QStringView word, qsizetype at)
         return -1;
     return end;
 }
+
+using dicbuild::isOneOf;
 
 template <std::size_t N>
 bool isOneOf(QStringView part, const QStringView (&list)[N])

@@ -187,11 +187,6 @@ bool keepsSchwaBeforeEnding(QStringView word, const std::vector<Syllable> &sylla
     return stemEnding && std::find(std::begin(shortForms), std::end(shortForms), word) == std::end(shortForms);
 }
 
-bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
-{
-    return std::find(letters.begin(), letters.end(), c) != letters.end();
-}
-
 // Where a verb ending (-ना, -ने, -नी, -ता, -ते, -ती, -कर) begins, or
 // npos. Before it an anusvara is only a nasal vowel: हंसना, रंगकर.
 std::size_t verbEndingStart(QStringView word, const std::vector<Syllable> &syllables)
