@@ -2,6 +2,7 @@
 # make test  - the same with the test tools, then the whole test suite, headless
 # make bench - the same with the test tools, then the benchmarks
 # make sanitize - the whole test suite under AddressSanitizer and UBSan
+# make deb   - the same with the packaging tools, then the Debian package, linted
 # make fuzz  - the dictionary fuzz target for FUZZ_SECONDS (clang, libFuzzer)
 
 BUILD_DIR ?= build
@@ -11,7 +12,7 @@ JOBS ?= $(shell nproc)
 PROGRAM_ONLY = -DBUILD_TESTING=OFF -DTOLVANI_BUILD_BENCH=OFF -DTOLVANI_BUILD_TOOLS=OFF
 EVERYTHING = -DBUILD_TESTING=ON -DTOLVANI_BUILD_BENCH=ON -DTOLVANI_BUILD_TOOLS=ON
 
-.PHONY: all deps test-deps configure build build-all run test bench sanitize fuzz clean
+.PHONY: all deps test-deps configure build build-all run test bench sanitize deb fuzz clean
 
 all: build
 
@@ -39,6 +40,14 @@ test: build-all
 
 bench: build-all
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+# The package is made from the program-only build, after its tools are
+# installed: cpack refuses to make it without them.
+deb: build
+	scripts/install-deps --deb
+	rm -f $(BUILD_DIR)/tolvani_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error $(BUILD_DIR)/tolvani_*.deb
 
 # Sanitized builds keep Q_ASSERT on (a debug build) but optimise a little,
 # and stop at the first finding so it fails the test that made it.
