@@ -67,11 +67,11 @@ sanitize: test-deps
 
 # The fuzzer works on copies of the seeds (and of earlier crashes) in its
 # build folder, so what it finds never lands in the repository's folders.
-# make fuzz spends its time on files of a few KiB, thousands a second;
+# make fuzz spends its time on files of a few KiB, over a thousand a second;
 # make fuzz-large starts from the bundled dictionary and a line one byte
-# over the loader's limit as well, and reaches files of megabytes, a few a
-# second. The large run reads the small run's findings but keeps its own,
-# and is the one that replays an earlier crash over 4 KiB whole.
+# over the loader's limit as well, and reaches files of megabytes, each of
+# which takes seconds. It reads the small run's findings but keeps its own,
+# and is the run that replays an earlier crash over 4 KiB whole.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 # Dozens of lines, and every field and line-break rule, fit in 4 KiB.
