@@ -7,7 +7,7 @@
 set -euo pipefail
 
 build_dir=$1
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli lintian; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli lintian; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -134,6 +134,29 @@ for licence in GPL-3.0-or-later GPL-2.0-or-later; do
 done
 zcat "$work/unpacked/usr/share/doc/tolvani/changelog.gz" | head -n 1 \
   | grep -q "^tolvani ($(dpkg-deb -f "$deb" Version)) " || fail "the changelog does not start with this version"
+
+# Without dpkg-shlibdeps, or with one that misses the Qt libraries, cpack
+# fails, says why and leaves no package behind.
+expect_refused() {
+  local name=$1 reason=$2
+  shift 2
+  if "$@" -G DEB -B "$work/$name" --config "$build_dir/CPackConfig.cmake" >"$work/$name.log" 2>&1; then
+    fail "cpack made a package $name"
+  fi
+  # Joined, as cmake wraps its messages.
+  grep -q -F "$reason" <(tr -s ' \n' ' ' <"$work/$name.log") || { cat "$work/$name.log"; fail "cpack $name did not say why"; }
+  [[ -z $(find "$work/$name" -name '*.deb' 2>/dev/null) ]] || fail "cpack left a package $name"
+}
+cpack=$(command -v cpack)
+mkdir "$work/file-only" "$work/stub"
+ln -s "$(command -v file)" "$work/file-only/file"
+printf '#!/bin/sh\necho shlibs:Depends=libc6\n' >"$work/stub/dpkg-shlibdeps"
+chmod +x "$work/stub/dpkg-shlibdeps"
+# Only PATH, not the system folders cpack searches besides it.
+expect_refused without-shlibdeps 'missing here: dpkg-shlibdeps (from the package dpkg-dev)' \
+  env PATH="$work/file-only" "$cpack" -D CMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF
+expect_refused without-qt-libraries 'lacks libqt6core6, libqt6gui6, libqt6widgets6' \
+  env PATH="$work/stub:$PATH" "$cpack"
 
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
 if grep -q '^E: ' "$work/lintian.log"; then
