@@ -273,6 +273,9 @@ void DicFrm::List1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoi
 
 void DicFrm::List1_MenuKey(QPoint position)
 {
+    // Opened from the keyboard, the menu starts on its item, so Return
+    // chooses it and a screen reader reads it out.
+    MFile->setActiveAction(MCopy);
     MFile->exec(List1->viewport()->mapToGlobal(position));
 }
 
