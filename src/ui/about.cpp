@@ -24,10 +24,11 @@ about::about(QWidget *parent)
     keepUnmaximized(this);
     setFont(defaultControlFont());
 
-    Frame1 = new QFrame(this);
+    // The window is made afresh for every showing: its panel is painted
+    // white rather than given a palette of its own (see FilledFrame).
+    Frame1 = new FilledFrame(kPanelColour, this);
     place(Frame1, QStringLiteral("Frame1"), kFrame1);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    setBackground(Frame1, kPanelColour);
 
     Command1 = new QPushButton(QStringLiteral("Thanks"), Frame1);
     place(Command1, QStringLiteral("Command1"), kCommand1);

@@ -4,6 +4,7 @@
 #include "ui/contrast.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QWidget>
 
 #include <iterator>
@@ -45,6 +46,19 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+FilledFrame::FilledFrame(const QColor &fill, QWidget *parent)
+    : QFrame(parent)
+    , m_fill(fill)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FilledFrame::paintEvent(QPaintEvent *event)
+{
+    QPainter(this).fillRect(rect(), m_fill);
+    QFrame::paintEvent(event);
+}
+
 namespace {
 
 // A fixed caption colour stands where its container paints a fixed
@@ -53,7 +67,7 @@ namespace {
 // colour.
 QColor readableOn(const QWidget *container, const QColor &textColour)
 {
-    if (container->autoFillBackground())
+    if (container->autoFillBackground() || qobject_cast<const FilledFrame *>(container))
         return textColour;
     const QPalette &palette = container->palette();
     if (contrastRatio(textColour, palette.color(container->backgroundRole())) >= kReadableContrast)
