@@ -11,6 +11,7 @@
 #include "ui/dicfrmlayout.h"
 #include "ui/maker.h"
 #include "ui/unmaximizable.h"
+#include "ui/wholepixelframes.h"
 #include "ui/wordlist.h"
 
 #include <QAction>
@@ -157,6 +158,11 @@ void DicFrm::buildControls()
 
     stackFrontToBack({Command1, Command2, Command4, Command3, WExample, Text1, WType, WMeaning,
                       List1, Frame1, Label9, Label11, Label4, Label3, Label2, Label1});
+
+    // At a fractional scale the style's frames fall between device pixels.
+    auto *frames = new WholePixelFrames(this);
+    for (QWidget *box : std::initializer_list<QWidget *>{List1, Text1, WType, WMeaning, WExample})
+        box->setStyle(frames);
 
     // Screen readers name each box by the caption that labels it on screen.
     Text1->setAccessibleName(Label1->text());
