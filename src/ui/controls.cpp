@@ -31,14 +31,6 @@ void place(QWidget *control, const QString &objectName, const Placement &placeme
     control->setGeometry(placement.rect.toPixels());
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();

@@ -33,6 +33,8 @@ inline constexpr Qt::WindowFlags kFixedSizeWindowHints =
 // palette, so the button of a window made afresh for every showing would
 // leave a new image in that cache each time. Inside this frame, the
 // widgets keep the application's palette and the cached images with it.
+// Assistive technology reads it as a panel of its children, less those
+// drawn only for their look (see accessibility.h).
 class FilledFrame final : public QFrame
 {
     Q_OBJECT
@@ -62,7 +64,6 @@ QLabel *addLabel(QWidget *container, const QString &objectName, const QString &t
                  std::optional<QColor> textColour = std::nullopt);
 
 void place(QWidget *control, const QString &objectName, const Placement &placement);
-void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 
 // Stacks siblings so that the first listed is drawn over all the others.
