@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <utility>
@@ -159,10 +160,15 @@ void DicFrm::buildControls()
     stackFrontToBack({Command1, Command2, Command4, Command3, WExample, Text1, WType, WMeaning,
                       List1, Frame1, Label9, Label11, Label4, Label3, Label2, Label1});
 
-    // At a fractional scale the style's frames fall between device pixels.
+    // At a fractional scale the style's lines fall between device pixels.
     auto *frames = new WholePixelFrames(this);
-    for (QWidget *box : std::initializer_list<QWidget *>{List1, Text1, WType, WMeaning, WExample})
+    for (QWidget *box : std::initializer_list<QWidget *>{Text1, WType})
         box->setStyle(frames);
+    for (QAbstractScrollArea *box :
+         std::initializer_list<QAbstractScrollArea *>{List1, WMeaning, WExample}) {
+        box->setStyle(frames);
+        box->verticalScrollBar()->setStyle(frames);
+    }
 
     // Screen readers name each box by the caption that labels it on screen;
     // the search box and the list share theirs, and the search box says

@@ -19,6 +19,10 @@ WholePixelFrames::WholePixelFrames(QObject *parent)
 
 namespace {
 
+// Far below what shows, a nudge that keeps rounding errors from moving a
+// line onto the pixel before the one it is meant for.
+constexpr qreal kNudge = 1.0 / 4096;
+
 // The device pixels that `logical` covers under `toDevice`, each edge
 // rounded to the nearest pixel as Qt rounds a widget's clip.
 QRect devicePixels(const QTransform &toDevice, const QRect &logical)
@@ -56,16 +60,33 @@ void WholePixelFrames::drawPrimitive(PrimitiveElement element, const QStyleOptio
     snapped.rect = QRect(QPoint(0, 0), pixels.size());
 
     painter->save();
-    // One unit is one device pixel, from the frame's top-left corner. A
-    // nudge far below what shows keeps rounding errors from moving a line
-    // onto the pixel before.
+    // One unit is one device pixel, from the frame's top-left corner.
     painter->resetTransform();
     const QTransform beneath = painter->deviceTransform();
-    constexpr qreal kNudge = 1.0 / 4096;
     painter->setWorldTransform(QTransform(1 / scale, 0, 0, 1 / scale,
                                           (pixels.x() + kNudge - beneath.dx()) / scale,
                                           (pixels.y() + kNudge - beneath.dy()) / scale));
     QProxyStyle::drawPrimitive(element, &snapped, painter, widget);
+    painter->restore();
+}
+
+void WholePixelFrames::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                          QPainter *painter, const QWidget *widget) const
+{
+    const QTransform toDevice = painter->deviceTransform();
+    const qreal scale = toDevice.m11();
+    if (control != CC_ScrollBar || toDevice.type() > QTransform::TxScale
+        || scale == std::floor(scale)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    // Moved by less than half a pixel, so that its line along the text it
+    // scrolls starts on the pixel where its clip begins.
+    const QPointF origin = toDevice.map(QPointF(option->rect.topLeft()));
+    painter->save();
+    painter->translate((qRound(origin.x()) - origin.x() + kNudge) / scale,
+                       (qRound(origin.y()) - origin.y() + kNudge) / scale);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
     painter->restore();
 }
 

@@ -4,8 +4,10 @@
 
 #include "support/windowharness.h"
 
+#include <QAbstractScrollArea>
 #include <QImage>
 #include <QListView>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +87,18 @@ TEST_P(ScaledWindow, boxesKeepWholeBorders_theListShowsWholeRows)
                     hasWholeLine(image, devicePixels(box, scale), inward, std::ceil(scale), border))
                     << name << ", side facing " << -inward.x() << ", " << -inward.y();
         }
+    }
+
+    // Halfway down a scroll bar, its edge towards the text it scrolls.
+    for (const char *name : {"List1", "WMeaning", "WExample"}) {
+        const QWidget *bar = m_window.control<QAbstractScrollArea>(QString::fromLatin1(name))
+                                     ->verticalScrollBar();
+        const QRect unscaled = devicePixels(bar, 1);
+        const QRgb edge = plain.pixel(unscaled.left(), unscaled.center().y());
+        const QRect scaled = devicePixels(bar, scale);
+        // Over the groove's shading the line's colour varies a little.
+        const QRect edgeBand(scaled.left(), scaled.center().y(), std::ceil(scale), 1);
+        EXPECT_GT(pixelsNear(image, edgeBand, QColor(edge), 12), 0) << name << "'s scroll bar";
     }
 
     // Below the last whole row, the list is blank down to its border.
