@@ -1,15 +1,18 @@
 #!/bin/bash
 # Takes a screenshot of the main window under a private X server.
 #
-#   tools/screenshot.sh [PROGRAM] [OUTPUT]
+#   tools/screenshot.sh [PROGRAM] [OUTPUT] [SCALE]
 #
 # PROGRAM is the built program (default build/tolvani), with Complete.dic
-# beside it; OUTPUT is the image to write (default docs/screenshot.png).
+# beside it; OUTPUT is the image to write (default docs/screenshot.png);
+# SCALE, when given, is the scale factor Qt draws at (QT_SCALE_FACTOR),
+# such as 1.25 for a desktop set to 125 %.
 # Needs Xvfb, xdotool and ImageMagick's import. Builds nothing.
 set -euo pipefail
 
 program=${1:-build/tolvani}
 output=${2:-docs/screenshot.png}
+scale=${3:-}
 
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshot: $tool is not installed" >&2; exit 1; }
@@ -53,6 +56,7 @@ mkdir -m 700 "$runtime"
         [[ $name == QT_* ]] && unset "$name"
     done
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime"
+    if [[ -n $scale ]]; then export QT_SCALE_FACTOR=$scale; fi
     exec "$program"
 ) 2>"$scratch/program.log" &
 program_pid=$!

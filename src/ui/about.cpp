@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "ui/aboutlayout.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/maker.h"
 #include "ui/unmaximizable.h"
@@ -23,11 +24,13 @@ about::about(QWidget *parent)
     setFixedSize(kClientArea.toPixels());
     keepUnmaximized(this);
     setFont(defaultControlFont());
+    installAccessibleInterfaces();
 
-    Frame1 = new QFrame(this);
+    // The window is made afresh for every showing: its panel is painted
+    // white rather than given a palette of its own (see FilledFrame).
+    Frame1 = new FilledFrame(kPanelColour, this);
     place(Frame1, QStringLiteral("Frame1"), kFrame1);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    setBackground(Frame1, kPanelColour);
 
     Command1 = new QPushButton(QStringLiteral("Thanks"), Frame1);
     place(Command1, QStringLiteral("Command1"), kCommand1);
@@ -49,8 +52,10 @@ about::about(QWidget *parent)
                       kLabel3, LabelSizing::FitText, tahoma, kTextColour);
     Label10 = addLabel(Frame1, QStringLiteral("Label10"), QStringLiteral("Email : ") + maker::kEmail,
                        kLabel10, LabelSizing::FitText, tahoma, kLinkColour);
+    // Beneath the orange title and hidden by it: not read a second time.
     Label1 = addLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Tolvani"), kLabel1,
                       LabelSizing::FitText, title, palette().color(QPalette::ButtonText));
+    hideFromAssistiveTechnology(Label1);
     stackFrontToBack({Command1, Label11, Label4, Label2, Label3, Label10, Label1});
 
     connect(Command1, &QPushButton::clicked, this, &about::Command1_Click);

@@ -4,6 +4,7 @@
 #include "ui/contrast.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QWidget>
 
 #include <iterator>
@@ -30,19 +31,24 @@ void place(QWidget *control, const QString &objectName, const Placement &placeme
     control->setGeometry(placement.rect.toPixels());
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+FilledFrame::FilledFrame(const QColor &fill, QWidget *parent)
+    : QFrame(parent)
+    , m_fill(fill)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FilledFrame::paintEvent(QPaintEvent *event)
+{
+    QPainter(this).fillRect(rect(), m_fill);
+    QFrame::paintEvent(event);
 }
 
 namespace {
@@ -53,7 +59,7 @@ namespace {
 // colour.
 QColor readableOn(const QWidget *container, const QColor &textColour)
 {
-    if (container->autoFillBackground())
+    if (container->autoFillBackground() || qobject_cast<const FilledFrame *>(container))
         return textColour;
     const QPalette &palette = container->palette();
     if (contrastRatio(textColour, palette.color(container->backgroundRole())) >= kReadableContrast)

@@ -7,10 +7,13 @@
 #include "platform/messagebox.h"
 #include "store/dictionary.h"
 #include "ui/about.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/dicfrmlayout.h"
 #include "ui/maker.h"
+#include "ui/readonlyboxes.h"
 #include "ui/unmaximizable.h"
+#include "ui/wholepixelframes.h"
 #include "ui/wordlist.h"
 
 #include <QAction>
@@ -24,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <utility>
@@ -57,11 +61,8 @@ QPushButton *addButton(QWidget *window, const QString &name, const QString &capt
 
 QPlainTextEdit *addReadOnlyTextBox(QWidget *window, const QString &name, const Placement &placement)
 {
-    auto *box = new QPlainTextEdit(window);
+    auto *box = new ReadOnlyTextBox(window);
     place(box, name, placement);
-    box->setReadOnly(true);
-    // Read-only, yet its text can still be selected and copied from the keyboard.
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -113,6 +114,7 @@ DicFrm::DicFrm(QString dictionaryPath, QWidget *parent)
     keepUnmaximized(this);
     setFont(defaultControlFont());
     setWindowIcon(bookIcon());
+    installAccessibleInterfaces();
 
     buildControls();
     setTabOrder();
@@ -128,8 +130,8 @@ void DicFrm::buildControls()
     Command3 = addButton(this, QStringLiteral("Command3"), QStringLiteral("Pronounce"), kCommand3);
     WExample = addReadOnlyTextBox(this, QStringLiteral("WExample"), kWExample);
     Text1 = addLineBox(this, QStringLiteral("Text1"), kText1);
-    WType = addLineBox(this, QStringLiteral("WType"), kWType);
-    WType->setReadOnly(true);
+    WType = new ReadOnlyLineBox(this);
+    place(WType, QStringLiteral("WType"), kWType);
     WMeaning = addReadOnlyTextBox(this, QStringLiteral("WMeaning"), kWMeaning);
     List1 = new WordList(this);
     place(List1, QStringLiteral("List1"), kList1);
@@ -158,8 +160,20 @@ void DicFrm::buildControls()
     stackFrontToBack({Command1, Command2, Command4, Command3, WExample, Text1, WType, WMeaning,
                       List1, Frame1, Label9, Label11, Label4, Label3, Label2, Label1});
 
-    // Screen readers name each box by the caption that labels it on screen.
-    Text1->setAccessibleName(Label1->text());
+    // At a fractional scale the style's lines fall between device pixels.
+    auto *frames = new WholePixelFrames(this);
+    for (QWidget *box : std::initializer_list<QWidget *>{Text1, WType})
+        box->setStyle(frames);
+    for (QAbstractScrollArea *box :
+         std::initializer_list<QAbstractScrollArea *>{List1, WMeaning, WExample}) {
+        box->setStyle(frames);
+        box->verticalScrollBar()->setStyle(frames);
+    }
+
+    // Screen readers name each box by the caption that labels it on screen;
+    // the search box and the list share theirs, and the search box says
+    // what it is for.
+    Text1->setAccessibleName(QStringLiteral("Search ") + Label1->text());
     List1->setAccessibleName(Label1->text());
     WType->setAccessibleName(Label4->text());
     WMeaning->setAccessibleName(Label2->text());
@@ -174,10 +188,9 @@ void DicFrm::buildControls()
 
 void DicFrm::buildTitleBand()
 {
-    Frame1 = new QFrame(this);
+    Frame1 = new FilledFrame(kBandColour, this);
     place(Frame1, QStringLiteral("Frame1"), kFrame1);
     Frame1->setFrameShape(QFrame::NoFrame);
-    setBackground(Frame1, kBandColour);
     setTextColour(Frame1, kBandColour);
 
     const QFont title = captionOnlyFont(layoutFont(QStringLiteral("Times New Roman"), 14.25));
@@ -189,9 +202,11 @@ void DicFrm::buildTitleBand()
                       kLabel7, LabelSizing::FitText, tahoma, kCreditColour);
     Label6 = addLabel(Frame1, QStringLiteral("Label6"), QStringLiteral("Tolvani"), kLabel6,
                       LabelSizing::FitText, title, kTitleColour);
-    // The same title one pixel right and down, beneath: the orange one's shadow.
+    // The same title one pixel right and down, beneath: the orange one's
+    // shadow, which a screen reader need not read a second time.
     Label5 = addLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("Tolvani"), kLabel5,
                       LabelSizing::FitText, title, kTitleShadowColour);
+    hideFromAssistiveTechnology(Label5);
     stackFrontToBack({Label10, Label7, Label6, Label5});
 }
 
@@ -273,6 +288,9 @@ void DicFrm::List1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoi
 
 void DicFrm::List1_MenuKey(QPoint position)
 {
+    // Opened from the keyboard, the menu starts on its item, so Return
+    // chooses it and a screen reader reads it out.
+    MFile->setActiveAction(MCopy);
     MFile->exec(List1->viewport()->mapToGlobal(position));
 }
 

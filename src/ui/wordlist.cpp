@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 namespace tolvani {
 namespace {
@@ -113,6 +114,31 @@ void WordList::keyPressEvent(QKeyEvent *event)
         position = visualRect(selected.first()).bottomLeft();
     }
     emit menuKeyPressed(position);
+}
+
+void WordList::paintEvent(QPaintEvent *event)
+{
+    // Rows scroll by whole rows, so the top one is whole; of a row cut off
+    // at the bottom only the top of its letters would show, and more of
+    // them at a fractional scale.
+    const QRect topRow = visualRect(indexAt(QPoint(0, 0)));
+    if (!topRow.isValid()) {
+        QListView::paintEvent(event);
+        return;
+    }
+    const int wholeRows = (viewport()->height() - topRow.top()) / topRow.height();
+    const QRect shown(0, 0, viewport()->width(), topRow.top() + wholeRows * topRow.height());
+    QPaintEvent wholeRowsOnly(event->region() & shown);
+    QListView::paintEvent(&wholeRowsOnly);
+}
+
+void WordList::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    // Scrolling moves what is drawn, the blank below the rows with it, and
+    // draws only what it uncovers: the rows the blank lands on need drawing.
+    if (dy != 0)
+        viewport()->update();
 }
 
 QItemSelectionModel::SelectionFlags WordList::selectionCommand(const QModelIndex &index,

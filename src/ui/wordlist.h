@@ -10,7 +10,8 @@ class LineTable;
 // The word list: a single-selection, unsorted list of display words that
 // always keeps one item selected once one has been, and reports every
 // mouse press before acting on it and the menu keys (the context-menu key,
-// Shift+F10) with the place of the selected row.
+// Shift+F10) with the place of the selected row. It shows only whole rows:
+// the part of a row that its bottom edge would cut off stays blank.
 class WordList final : public QListView
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 
