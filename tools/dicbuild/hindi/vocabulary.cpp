@@ -1,0 +1,95 @@
+#include "hindi/vocabulary.h"
+
+#include "hindi/devanagari.h"
+
+#include <algorithm>
+
+namespace tolvani::dicbuild {
+namespace {
+
+// The source writes the nukta only now and then (घुड़सवार, घुडसवार), and
+// a nasal before a consonant either as a letter or as an anusvara (अनन्त,
+// अनंत): words are counted without the nukta and with the anusvara.
+QString spellingKey(QStringView word)
+{
+    QString key;
+    key.reserve(word.size());
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (c == kNukta)
+            continue;
+        const bool nasalLetter = isOneOf(c, {kNga, kNya, kNna, kNa, kMa});
+        if (nasalLetter && i + 2 < word.size() && word[i + 1].unicode() == kVirama
+            && isDevanagariConsonant(word[i + 2].unicode())) {
+            key += QChar(kAnusvara);
+            ++i;
+            continue;
+        }
+        key += QChar(withoutNukta(c));
+    }
+    return key;
+}
+
+} // namespace
+
+void HindiVocabulary::addText(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!isDevanagariLetter(text[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < text.size() && (isDevanagariLetter(text[end]) || text[end].unicode() == kZeroWidthJoiner))
+            ++end;
+        ++counts_[spellingKey(text.sliced(i, end - i))];
+        i = end;
+    }
+}
+
+int HindiVocabulary::count(QStringView word) const
+{
+    return counts_.value(spellingKey(word));
+}
+
+void HindiVocabulary::addLoanword(QStringView word, const QString &english)
+{
+    const QString key = spellingKey(word);
+    if (!loanwords_.contains(key))
+        loanwords_.insert(key, english);
+}
+
+QString HindiVocabulary::loanSource(QStringView word) const
+{
+    return loanwords_.value(spellingKey(word));
+}
+
+std::vector<OutlineLetter> consonantOutline(QStringView latin)
+{
+    std::vector<OutlineLetter> outline;
+    for (qsizetype i = 0; i < latin.size(); ++i) {
+        QChar c = latin[i].toLower();
+        if (c == u'p' && i + 1 < latin.size() && latin[i + 1].toLower() == u'h')
+            c = u'f';
+        else if (c == u'c' || c == u'q')
+            c = u'k';
+        else if (c == u'w')
+            c = u'v';
+        if (!c.isLetter() || QStringView(u"aeiouyh").contains(c))
+            continue;
+        if (!outline.empty() && outline.back().letter == c)
+            outline.back().last = i;
+        else
+            outline.push_back({c, i, i});
+    }
+    return outline;
+}
+
+bool sameOutline(const std::vector<OutlineLetter> &a, const std::vector<OutlineLetter> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const OutlineLetter &x, const OutlineLetter &y) { return x.letter == y.letter; });
+}
+
+} // namespace tolvani::dicbuild

@@ -1,0 +1,54 @@
+#include "writer/writer.h"
+
+#include "platform/codepage.h"
+
+#include <numeric>
+
+namespace tolvani::dicbuild {
+namespace {
+
+QString repaired(const QString &field, WriteStats &stats)
+{
+    QString text = field;
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    while (text.contains(QStringView(u"||")))
+        text.replace(QStringLiteral("||"), QStringLiteral("|"));
+    if (text != field)
+        ++stats.fieldsRepaired;
+    return text;
+}
+
+} // namespace
+
+int WriteStats::dropped() const
+{
+    return std::accumulate(droppedChars.begin(), droppedChars.end(), 0,
+                           [](int sum, const auto &entry) { return sum + entry.second; });
+}
+
+QString formatLine(const DicLine &line, WriteStats &stats)
+{
+    const QString separator = QStringLiteral("||");
+    return repaired(line.headword, stats) + separator + repaired(line.code, stats) + separator
+        + repaired(line.meaning, stats) + separator + repaired(line.example, stats);
+}
+
+QByteArray encodeDictionary(const std::vector<DicLine> &lines, WriteStats &stats)
+{
+    QString text;
+    for (const DicLine &line : lines) {
+        text += formatLine(line, stats);
+        text += QStringLiteral("\r\n");
+    }
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar c : text) {
+        if (isWindows1252(c))
+            kept += c;
+        else
+            ++stats.droppedChars[c.unicode()];
+    }
+    return encodeWindows1252(kept);
+}
+
+} // namespace tolvani::dicbuild
