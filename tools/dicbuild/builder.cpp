@@ -98,8 +98,7 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Revie
     // A corrected example is kept; every other line gets the best example
     // of its articles or of WordNet.
     const ExampleSources exampleSources{forms, wordnet, romanizer};
-    ExampleStats allLines;
-    chooseExamples(lines, exampleSources, allLines);
+    chooseExamples(lines, Origin::FreeDict, exampleSources);
 
     // The supplement's lines and those of the other spelling join them.
     const QString supplement = QStringLiteral("supplement.tsv");
@@ -112,7 +111,10 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Revie
     report.lines = selectLines(lines, WordNetCounts(wordnet), usage, report.shortLetters);
     report.notKept = notKept(lines, report.lines, usage);
     report.coverage = coverageOf(report.lines, usage, variants);
-    chooseExamples(report.lines, exampleSources, report.examples);
+    // A line copied under the other spelling, once it has its place, finds
+    // its example among the examples respelled for it.
+    chooseExamples(report.lines, Origin::Spelling, exampleSources);
+    report.examples = exampleStats(report.lines);
 
     // Looking the lines over, for review.
     if (review == Review::Detectors)

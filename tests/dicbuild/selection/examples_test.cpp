@@ -23,10 +23,11 @@ TEST(ChooseExample, EnglishThatUsesTheWordThenWordNetThenHindi)
     wordnet.addIndex(WordNetPart::Noun, "house n 1 0 1 1 00000000\n");
     wordnet.addData(WordNetPart::Noun, "00000000 04 n 01 house 0 000 | a dwelling; \"he has a house on Cape Cod\"\n");
     const Romanizer romanizer;
-    ExampleStats stats;
+    std::vector<DicLine> chosen;
     auto choose = [&](const QString &headword, const QString &code, const QStringList &examples) {
-        DicLine line{headword, code, u"ghar"_s, {}, 0, Origin::FreeDict, examples};
-        return chooseExample(line, {forms, wordnet, romanizer}, stats);
+        DicLine &line = chosen.emplace_back(DicLine{headword, code, u"ghar"_s, {}, 0, Origin::FreeDict, examples});
+        chooseExample(line, {forms, wordnet, romanizer});
+        return line.example;
     };
     // advocate: the second example is the first that uses the word.
     EXPECT_EQ(choose(u"advocate"_s, u"n"_s, {u"यह वकील है।"_s, u"I am an advocate of peace."_s}),
@@ -40,6 +41,7 @@ TEST(ChooseExample, EnglishThatUsesTheWordThenWordNetThenHindi)
               u"Prince edward's marriage was viewed by thousands.");
     EXPECT_EQ(choose(u"cheese"_s, u"n"_s, {u"I like pizza added with cheeze."_s}), u"I like pizza added with cheeze.");
     EXPECT_EQ(choose(u"zebra"_s, u"n"_s, {}), u"");
+    const ExampleStats stats = exampleStats(chosen);
     EXPECT_EQ(stats.freeDict, 2);
     EXPECT_EQ(stats.wordNet, 1);
     EXPECT_EQ(stats.hindi, 1);

@@ -9,6 +9,17 @@ namespace tolvani::dicbuild {
 // Where a line came from.
 enum class Origin { FreeDict, Supplement, Spelling };
 
+// Where a line's example came from.
+enum class ExampleSource {
+    None,
+    SourceUsingHeadword, // an English example of the source that uses the headword or a form of it
+    WordNet,             // from WordNet's glosses, of the same word class
+    SourceHindi,         // a Hindi example of the source, romanized
+    SourceOther,         // an English example of the source without the headword
+    Corrections,         // written for this dictionary in corrections.tsv
+    Supplement,          // written for this dictionary in supplement.tsv
+};
+
 // One line of the dictionary, before encoding.
 struct DicLine {
     QString headword;
@@ -18,7 +29,14 @@ struct DicLine {
     int sourceOrder = 0; // keeps the source's order among equal headwords
     Origin origin = Origin::FreeDict;
     QStringList sourceExamples = {}; // every example of its articles, as the source writes them
-    bool exampleByHand = false; // written for this dictionary: no rule replaces it
+    ExampleSource exampleSource = ExampleSource::None;
+    bool exampleRomanized = false; // English with Devanagari residue, romanized
+
+    // Written for this dictionary: no rule replaces it.
+    bool exampleByHand() const
+    {
+        return exampleSource == ExampleSource::Corrections || exampleSource == ExampleSource::Supplement;
+    }
 };
 
 // What tells one line from another: the headword, lower-cased, and its

@@ -12,7 +12,7 @@
 
 namespace tolvani::dicbuild {
 
-// Where the examples of the lines came from.
+// How many of the lines' examples came from where (see ExampleSource).
 struct ExampleStats {
     int freeDict = 0;       // an English example of the source that uses the headword
     int wordNet = 0;        // from WordNet's glosses, same word class
@@ -37,15 +37,18 @@ struct ExampleSources {
     const Romanizer &romanizer;
 };
 
-// The example a line shows, in this order of preference: the first English
-// example of the source that uses the headword or one of its forms; the
-// first WordNet example of the same word class that does, most frequent
-// sense first; the first Hindi example of the source, romanized; the first
-// English example of the source; none.
-QString chooseExample(const DicLine &line, const ExampleSources &sources, ExampleStats &stats);
+// Gives the line the example it shows, and says where it came from, in
+// this order of preference: the first English example of the source that
+// uses the headword or one of its forms; the first WordNet example of the
+// same word class that does, most frequent sense first; the first Hindi
+// example of the source, romanized; the first English example of the
+// source; none.
+void chooseExample(DicLine &line, const ExampleSources &sources);
 
-// chooseExample for every line, in place, but for the lines whose example
-// was written by hand.
-void chooseExamples(std::vector<DicLine> &lines, const ExampleSources &sources, ExampleStats &stats);
+// chooseExample for every line of that origin, but for the lines whose
+// example was written by hand.
+void chooseExamples(std::vector<DicLine> &lines, Origin origin, const ExampleSources &sources);
+
+ExampleStats exampleStats(const std::vector<DicLine> &lines);
 
 } // namespace tolvani::dicbuild

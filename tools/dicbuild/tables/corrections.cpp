@@ -150,7 +150,7 @@ void Corrections::applyToLines(std::vector<DicLine> &lines)
         ++row.applied;
         if (row.field == u"example") {
             line.example = row.replacement;
-            line.exampleByHand = true;
+            line.exampleSource = ExampleSource::Corrections;
         } else if (row.field == u"entry") {
             erase(i);
         } else if (const auto same = byKey.constFind(lineKey(row.headword, row.replacement)); same != byKey.cend()) {

@@ -49,7 +49,7 @@ std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name, 
                 meanings.append(romanized);
         }
         DicLine line{headword, code, meanings.join(u", "), simplified(row.fields[3]), order++, Origin::Supplement};
-        line.exampleByHand = true;
+        line.exampleSource = ExampleSource::Supplement;
         lines.push_back(std::move(line));
     }
     return lines;
