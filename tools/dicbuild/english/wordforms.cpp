@@ -26,17 +26,20 @@ bool doublesFinalConsonant(const QString &word)
 QStringList wordsOf(QStringView text)
 {
     QStringList words;
-    QString current;
-    for (QChar c : text) {
-        if (c.isLetter()) {
-            current += c.toLower();
-        } else if (!current.isEmpty()) {
-            words.append(current);
-            current.clear();
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!text[i].isLetter()) {
+            ++i;
+            continue;
         }
+        qsizetype end = i + 1;
+        while (end < text.size() && text[end].isLetter())
+            ++end;
+        QString &word = words.emplaceBack(end - i, Qt::Uninitialized);
+        for (qsizetype j = i; j < end; ++j)
+            word[j - i] = text[j].toLower();
+        i = end;
     }
-    if (!current.isEmpty())
-        words.append(current);
     return words;
 }
 
@@ -94,12 +97,19 @@ QStringList WordForms::formsOf(QStringView word) const
 HeadwordForms WordForms::of(QStringView headword) const
 {
     HeadwordForms forms;
-    for (const QString &form : formsOf(headword)) {
-        if (const QStringList words = wordsOf(form); words.size() > 1)
+    const QStringList whole = formsOf(headword);
+    for (const QString &form : whole) {
+        const bool oneWord = std::all_of(form.begin(), form.end(), [](QChar c) { return c.isLetter(); });
+        if (const QStringList words = oneWord ? QStringList() : wordsOf(form); words.size() > 1)
             forms.phrases_.append(u' ' + words.join(u' ') + u' ');
     }
-    for (const QString &word : wordsOf(headword))
-        forms.words_.push_back(formsOf(word));
+    const QStringList words = wordsOf(headword);
+    if (words.size() == 1 && words.front() == whole.front()) {
+        forms.words_.push_back(whole); // a headword of one word: its forms are the word's
+    } else {
+        for (const QString &word : words)
+            forms.words_.push_back(formsOf(word));
+    }
     return forms;
 }
 

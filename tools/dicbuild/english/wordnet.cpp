@@ -13,6 +13,7 @@ namespace {
 QList<QByteArrayView> fields(QByteArrayView line)
 {
     QList<QByteArrayView> out;
+    out.reserve(16);
     qsizetype start = 0;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         if (i == line.size() || line[i] == ' ') {

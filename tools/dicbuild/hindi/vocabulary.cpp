@@ -30,7 +30,33 @@ QString spellingKey(QStringView word)
     return key;
 }
 
+// Whether the key of the word is the word itself.
+bool isOwnKey(QStringView word)
+{
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (c == kNukta || withoutNukta(c) != c)
+            return false;
+        if (isOneOf(c, {kNga, kNya, kNna, kNa, kMa}) && i + 2 < word.size() && word[i + 1].unicode() == kVirama
+            && isDevanagariConsonant(word[i + 2].unicode()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+QStringView HindiVocabulary::keep(const QString &key)
+{
+    keys_.append(key);
+    return keys_.back();
+}
+
+template<typename Value>
+Value HindiVocabulary::lookUp(const QHash<QStringView, Value> &hash, QStringView word) const
+{
+    return isOwnKey(word) ? hash.value(word) : hash.value(spellingKey(word));
+}
 
 void HindiVocabulary::addText(QStringView text)
 {
@@ -43,26 +69,29 @@ void HindiVocabulary::addText(QStringView text)
         qsizetype end = i + 1;
         while (end < text.size() && (isDevanagariLetter(text[end]) || text[end].unicode() == kZeroWidthJoiner))
             ++end;
-        ++counts_[spellingKey(text.sliced(i, end - i))];
+        const QString key = spellingKey(text.sliced(i, end - i));
+        if (const auto found = counts_.find(key); found != counts_.end())
+            ++*found;
+        else
+            counts_.insert(keep(key), 1);
         i = end;
     }
 }
 
 int HindiVocabulary::count(QStringView word) const
 {
-    return counts_.value(spellingKey(word));
+    return lookUp(counts_, word);
 }
 
 void HindiVocabulary::addLoanword(QStringView word, const QString &english)
 {
-    const QString key = spellingKey(word);
-    if (!loanwords_.contains(key))
-        loanwords_.insert(key, english);
+    if (const QString key = spellingKey(word); !loanwords_.contains(key))
+        loanwords_.insert(keep(key), english);
 }
 
 QString HindiVocabulary::loanSource(QStringView word) const
 {
-    return loanwords_.value(spellingKey(word));
+    return lookUp(loanwords_, word);
 }
 
 std::vector<OutlineLetter> consonantOutline(QStringView latin)

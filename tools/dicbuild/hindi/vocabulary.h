@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <vector>
@@ -26,8 +27,15 @@ public:
     QString loanSource(QStringView word) const;
 
 private:
-    QHash<QString, int> counts_;
-    QHash<QString, QString> loanwords_;
+    // The words' keys (see spellingKey), which the counts and loanwords
+    // are filed under as views, so that a word that is its own key is
+    // looked up without a copy.
+    QStringList keys_;
+    QHash<QStringView, int> counts_;
+    QHash<QStringView, QString> loanwords_;
+    QStringView keep(const QString &key);
+    template<typename Value>
+    Value lookUp(const QHash<QStringView, Value> &hash, QStringView word) const;
 };
 
 // One consonant of a word's outline and the run of Latin letters it stands

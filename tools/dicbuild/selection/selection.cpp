@@ -13,12 +13,20 @@ int letterIndex(const QString &headword)
     return headword.front().toUpper().unicode() - u'A';
 }
 
+namespace {
+
+// sortsBefore, for headwords already lowered.
+bool loweredBefore(const QString &a, int aOrder, const QString &b, int bOrder)
+{
+    const int order = QString::compare(a, b, Qt::CaseSensitive);
+    return order != 0 ? order < 0 : aOrder < bOrder;
+}
+
+} // namespace
+
 bool sortsBefore(const DicLine &a, const DicLine &b)
 {
-    const int order = QString::compare(a.headword.toLower(), b.headword.toLower(), Qt::CaseSensitive);
-    if (order != 0)
-        return order < 0;
-    return a.sourceOrder < b.sourceOrder;
+    return loweredBefore(a.headword.toLower(), a.sourceOrder, b.headword.toLower(), b.sourceOrder);
 }
 
 Rank rankOf(const DicLine &line, const WordNetCounts &commonness, const UsageFrequencies &usage)
@@ -44,25 +52,29 @@ std::vector<DicLine> selectLines(const std::vector<DicLine> &lines, const WordNe
     const std::array<int, 26> quotas = letterLineCounts();
     std::vector<DicLine> chosen;
     for (int letter = 0; letter < 26; ++letter) {
-        std::vector<DicLine> &pool = byLetter[letter];
+        const std::vector<DicLine> &pool = byLetter[letter];
         const std::size_t quota = std::size_t(quotas[letter]);
         if (pool.size() < quota)
             shortLetters.emplace_back(QChar(u'A' + letter), int(pool.size()));
+        std::vector<QString> lowered;
         std::vector<std::pair<Rank, std::size_t>> ranked;
-        for (std::size_t i = 0; i < pool.size(); ++i)
+        for (std::size_t i = 0; i < pool.size(); ++i) {
+            lowered.push_back(pool[i].headword.toLower());
             ranked.emplace_back(rankOf(pool[i], commonness, usage), i);
+        }
+        auto before = [&](std::size_t a, std::size_t b) {
+            return loweredBefore(lowered[a], pool[a].sourceOrder, lowered[b], pool[b].sourceOrder);
+        };
         std::sort(ranked.begin(), ranked.end(), [&](const auto &a, const auto &b) {
-            if (a.first != b.first)
-                return a.first > b.first;
-            return sortsBefore(pool[a.second], pool[b.second]);
+            return a.first != b.first ? a.first > b.first : before(a.second, b.second);
         });
         ranked.resize(std::min(ranked.size(), quota));
-        std::vector<DicLine> best;
+        std::vector<std::size_t> best;
         for (const auto &[rank, i] : ranked)
-            best.push_back(pool[i]);
-        pool = std::move(best);
-        std::sort(pool.begin(), pool.end(), sortsBefore);
-        chosen.insert(chosen.end(), pool.begin(), pool.end());
+            best.push_back(i);
+        std::sort(best.begin(), best.end(), before);
+        for (std::size_t i : best)
+            chosen.push_back(pool[i]);
     }
     return chosen;
 }

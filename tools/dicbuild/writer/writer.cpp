@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 
 #include <numeric>
+#include <utility>
 
 namespace tolvani::dicbuild {
 namespace {
@@ -40,14 +41,15 @@ QByteArray encodeDictionary(const std::vector<DicLine> &lines, WriteStats &stats
         text += formatLine(line, stats);
         text += QStringLiteral("\r\n");
     }
-    QString kept;
-    kept.reserve(text.size());
-    for (QChar c : text) {
+    QString kept(text.size(), Qt::Uninitialized);
+    qsizetype size = 0;
+    for (QChar c : std::as_const(text)) {
         if (isWindows1252(c))
-            kept += c;
+            kept[size++] = c;
         else
             ++stats.droppedChars[c.unicode()];
     }
+    kept.truncate(size);
     return encodeWindows1252(kept);
 }
 
