@@ -73,19 +73,21 @@ Romanizer sourceRomanizer(const BuildInputs &inputs)
 
 QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Review review)
 {
+    // What several stages read, read once: the rules' word lists, WordNet.
     const ExceptionWords exceptions = readExceptionWords(inputs);
     const HindiWordLists hindiWords = HindiWordLists::from(exceptions);
     const WordNet wordnet = WordNet::load(inputs.wordnet);
     const WordForms forms(wordnet);
 
-    // Reading the source; the romanizer splits words into the parts the
-    // source's own words show.
+    // source/: the source's articles; the romanizer (hindi/) splits words
+    // into the parts the source's own words show.
     std::vector<SourceEntry> entries = readSourceEntries(inputs.index, inputs.data, report.source);
     const Romanizer romanizer(vocabularyOf(entries, hindiWords), hindiWords);
     std::vector<SourceArticle> articles = usableArticles(std::move(entries), report.source);
 
-    // The hand corrections work on the source's own text: meaning rows
-    // before the pieces are repaired and romanized, the others on the lines.
+    // tables/: the hand corrections work on the source's own text, meaning
+    // rows before the pieces are repaired and romanized, the others on the
+    // lines the articles make.
     auto corrections = readHandTable<Corrections>(inputs, "corrections.tsv");
     corrections.applyToMeanings(articles);
     std::vector<DicLine> lines = linesFromSource(articles, romanizer, report.source);
@@ -95,31 +97,33 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Revie
             (QStringLiteral("corrections that match nothing in the source:\n  ") + stale.join(u"\n  ")).toStdString());
     report.correctionsApplied = corrections.appliedByField();
 
-    // A corrected example is kept; every other line gets the best example
-    // of its articles or of WordNet.
+    // selection/: a corrected example is kept; every other line gets the
+    // best example of its articles or of WordNet.
     const ExampleSources exampleSources{forms, wordnet, romanizer};
     chooseExamples(lines, Origin::FreeDict, exampleSources);
 
-    // The supplement's lines and those of the other spelling join them.
+    // tables/ and english/: the supplement's lines, and a copy of a line
+    // under its other spelling.
     const QString supplement = QStringLiteral("supplement.tsv");
     append(lines, supplementLines(readTableFile(inputs, supplement), supplement, lines, forms, romanizer));
     const auto variants = readHandTable<SpellingVariants>(inputs, "spellings.tsv");
     append(lines, variantLines(lines, variants));
 
-    // Choosing the lines each letter has room for, by use.
+    // selection/: the lines each letter has room for, by use; a copy under
+    // the other spelling, once it has its place, finds its example among
+    // the examples respelled for it.
     const UsageFrequencies usage = readUsage(inputs, wordnet, exceptions, variants);
     report.lines = selectLines(lines, WordNetCounts(wordnet), usage, report.shortLetters);
     report.notKept = notKept(lines, report.lines, usage);
     report.coverage = coverageOf(report.lines, usage, variants);
-    // A line copied under the other spelling, once it has its place, finds
-    // its example among the examples respelled for it.
     chooseExamples(report.lines, Origin::Spelling, exampleSources);
     report.examples = exampleStats(report.lines);
 
-    // Looking the lines over, for review.
+    // detectors/: the lines to look over, when asked.
     if (review == Review::Detectors)
         report.findings = detectSuspicious(report.lines, {forms, romanizer, VerbWords::from(exceptions)});
 
+    // writer/
     return encodeDictionary(report.lines, report.written);
 }
 
