@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-// Small text helpers that every stage of the builder uses.
+// Small text functions that every stage of the builder uses.
 namespace tolvani::dicbuild {
 
 // A letter of the English alphabet, either case.
