@@ -8,55 +8,65 @@
 namespace tolvani {
 namespace {
 
-struct WordType {
-    QStringView code;
-    QStringView name;
-};
+using enum WordClass;
 
 // Tried in this order; the first row whose code equals the field wins.
-// The codes are written in lower case, as the field is lowered to match.
 constexpr std::array<WordType, 28> kWordTypes = {{
-    {u"a", u"Adjective"},
-    {u"abbr:", u"Abbreviation"},
-    {u"adv", u"Adverb"},
-    {u"auxv", u"Auxiliary verb"},
-    {u"comb form", u"Combination form"},
-    {u"conj", u"Conjunct"},
-    {u"det", u"Determiner"},
-    {u"idm", u"Idiom"},
-    {u"interj", u"Interjection"},
-    {u"interro", u"Interrogative"},
-    {u"mv", u"Modal verb"},
-    {u"n", u"Noun"},
-    {u"part", u"Particle"},
-    {u"phrv", u"Phrasal verb"},
-    {u"phrvi", u"Phrasal verb intransitive"},
-    {u"phrvt", u"Phrasal verb transitive"},
-    {u"pref", u"Prefix"},
-    {u"prep", u"Preposition"},
-    {u"pron", u"Pronoun"},
-    {u"propn", u"Proper name"},
-    {u"refl pron", u"Reflexive pronoun"},
-    {u"rel pron", u"Relative pronoun"},
-    {u"suffix", u"Suffix"},
-    {u"v", u"Verb"},
-    {u"vi", u"Verb intransitive"},
-    {u"vneg", u"Verb negation"},
-    {u"vt", u"Verb transitive"},
-    {u"vti", u"Verb transitive, intransitive"},
+    {u"a", u"Adjective", Adjective},
+    {u"abbr:", u"Abbreviation", Other},
+    {u"adv", u"Adverb", Adverb},
+    {u"auxV", u"Auxiliary verb", FunctionWord},
+    {u"comb form", u"Combination form", Other},
+    {u"conj", u"Conjunct", FunctionWord},
+    {u"det", u"Determiner", FunctionWord},
+    {u"idm", u"Idiom", Idiom},
+    {u"interj", u"Interjection", Other},
+    {u"interro", u"Interrogative", FunctionWord},
+    {u"mv", u"Modal verb", FunctionWord},
+    {u"n", u"Noun", Noun},
+    {u"part", u"Particle", FunctionWord},
+    {u"phrv", u"Phrasal verb", PhrasalVerb},
+    {u"phrvi", u"Phrasal verb intransitive", PhrasalVerb},
+    {u"phrvt", u"Phrasal verb transitive", PhrasalVerb},
+    {u"pref", u"Prefix", Other},
+    {u"prep", u"Preposition", FunctionWord},
+    {u"pron", u"Pronoun", FunctionWord},
+    {u"propn", u"Proper name", Other},
+    {u"refl pron", u"Reflexive pronoun", FunctionWord},
+    {u"rel pron", u"Relative pronoun", FunctionWord},
+    {u"suffix", u"Suffix", Other},
+    {u"v", u"Verb", Verb},
+    {u"vi", u"Verb intransitive", Verb},
+    {u"vneg", u"Verb negation", FunctionWord},
+    {u"vt", u"Verb transitive", Verb},
+    {u"vti", u"Verb transitive, intransitive", Verb},
 }};
 
 } // namespace
 
-std::optional<QStringView> wordTypeName(QStringView code)
+const WordType *findWordType(QStringView code)
 {
     // Lowered, not case-folded: "ſuffix" lowers to itself and is no code.
+    // The codes are ASCII, so lowering them letter by letter is enough.
     const QString lowered = code.toString().toLower();
-    const auto type = std::find_if(kWordTypes.begin(), kWordTypes.end(),
-                                   [&](const WordType &row) { return row.code == lowered; });
-    if (type == kWordTypes.end())
-        return std::nullopt;
-    return type->name;
+    const auto type = std::find_if(kWordTypes.begin(), kWordTypes.end(), [&](const WordType &row) {
+        return std::equal(row.code.begin(), row.code.end(), lowered.begin(), lowered.end(),
+                          [](QChar written, QChar field) { return written.toLower() == field; });
+    });
+    return type == kWordTypes.end() ? nullptr : &*type;
+}
+
+WordClass wordClassOf(QStringView code)
+{
+    const WordType *type = findWordType(code);
+    return type ? type->wordClass : WordClass::Other;
+}
+
+std::optional<QStringView> wordTypeName(QStringView code)
+{
+    if (const WordType *type = findWordType(code))
+        return type->name;
+    return std::nullopt;
 }
 
 } // namespace tolvani

@@ -1,240 +1,130 @@
 #include "builder.h"
 
-#include "corrections.h"
-#include "dictd.h"
-#include "entryparser.h"
-#include "frequency.h"
-#include "lemmatizer.h"
-#include "romanizer.h"
-#include "spelling.h"
-#include "supplement.h"
+#include "common/exceptions.h"
+#include "common/inputs.h"
+#include "english/lemmatizer.h"
+#include "english/spellings.h"
+#include "english/usage.h"
+#include "english/wordforms.h"
+#include "english/wordnet.h"
+#include "english/wordnetcounts.h"
+#include "hindi/romanizer.h"
+#include "hindi/wordlists.h"
+#include "selection/coverage.h"
+#include "selection/examples.h"
+#include "selection/selection.h"
+#include "source/source.h"
+#include "source/sourcelines.h"
+#include "tables/corrections.h"
+#include "tables/supplement.h"
+#include "writer/writer.h"
 
-#include <QSet>
-
-#include <algorithm>
-#include <array>
-#include <iterator>
 #include <stdexcept>
 
 namespace tolvani::dicbuild {
-
-int BuildReport::withoutExample() const
-{
-    return int(std::count_if(lines.begin(), lines.end(), [](const DicLine &l) { return l.example.isEmpty(); }));
-}
-
 namespace {
 
-QByteArray readTableFile(const BuildInputs &inputs, const char *name)
+QByteArray readTableFile(const BuildInputs &inputs, const QString &name)
 {
-    return readInput(inputs.tables + u'/' + QLatin1StringView(name));
+    return readInput(inputs.tables + u'/' + name);
 }
 
-std::vector<Coverage> coverageOf(const std::vector<DicLine> &lines, const UsageFrequencies &usage,
-                                 const SpellingVariants &variants)
+// A hand-written table of the tables folder, read by its class.
+template<typename Table>
+Table readHandTable(const BuildInputs &inputs, const char *name)
 {
-    QSet<QString> headwords;
-    for (const DicLine &line : lines)
-        headwords.insert(line.headword.toLower());
-    std::vector<Coverage> out;
-    for (int top : {1000, 3000, 5000}) {
-        Coverage coverage{top, 0, {}};
-        for (const QString &lemma : usage.topLemmas(top)) {
-            if (headwords.contains(lemma) || headwords.contains(variants.otherOf(lemma)))
-                ++coverage.covered;
-            else
-                coverage.missing.append(lemma);
-        }
-        out.push_back(std::move(coverage));
-    }
-    return out;
+    const QString file = QString::fromLatin1(name);
+    Table table;
+    table.addTable(readTableFile(inputs, file), file);
+    return table;
 }
 
-void noteNotKept(const std::vector<DicLine> &candidates, const UsageFrequencies &usage, BuildReport &report)
+void append(std::vector<DicLine> &lines, const std::vector<DicLine> &more)
 {
-    QSet<QString> kept;
-    for (const DicLine &line : report.lines)
-        kept.insert(line.headword + u'\n' + line.code);
-    std::vector<std::pair<qint64, QString>> dropped;
-    for (const DicLine &line : candidates) {
-        if (kept.contains(line.headword + u'\n' + line.code))
-            continue;
-        ++report.notKept[line.headword.front().toUpper().unicode() - u'A'];
-        if (!line.headword.contains(u' '))
-            dropped.emplace_back(-usage.of(line.headword), line.headword + u'/' + line.code);
-    }
-    std::sort(dropped.begin(), dropped.end());
-    for (std::size_t i = 0; i < std::min<std::size_t>(dropped.size(), 20); ++i)
-        report.mostUsedNotKept.append(dropped[i].second);
+    lines.insert(lines.end(), more.begin(), more.end());
 }
 
-// The meanings of a line: its pieces joined with ", ", not counting a
-// comma inside a note in brackets.
-int meaningCount(const QString &meaning)
+// How often English speakers use each word, counted for its lemma and for
+// both its spellings.
+UsageFrequencies readUsage(const BuildInputs &inputs, const WordNet &wordnet, const ExceptionWords &exceptions,
+                           const SpellingVariants &variants)
 {
-    return meaning.isEmpty() ? 0 : int(splitOutsideBrackets(meaning).size());
+    UsageFrequencies usage;
+    usage.load(inputs.tables + QStringLiteral("/subtlex-us.tsv"));
+    usage.countLemmas(Lemmatizer(wordnet), exceptions.of(ExceptionRule::NotInflected));
+    for (auto pair = variants.pairs().cbegin(); pair != variants.pairs().cend(); ++pair)
+        usage.addVariant(pair.key(), pair.value());
+    return usage;
 }
 
 } // namespace
 
-QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report)
+ExceptionWords readExceptionWords(const BuildInputs &inputs)
 {
-    const std::vector<IndexEntry> index = parseDictdIndex(readInput(inputs.index));
-    const QByteArray data = readGzipInput(inputs.data);
-    std::vector<SourceEntry> entries;
-    for (const QString &article : dictdArticles(index, data)) {
-        std::vector<SourceEntry> parsed = parseArticle(article);
-        if (parsed.empty())
-            ++report.source.unreadable;
-        report.source.hiddenArticles += std::max(0, int(parsed.size()) - 1);
-        std::move(parsed.begin(), parsed.end(), std::back_inserter(entries));
-    }
-    // The romanizer splits words into parts the source itself uses.
-    useVocabulary(vocabularyOf(entries));
+    return readHandTable<ExceptionWords>(inputs, "exceptions.tsv");
+}
 
-    // Hand corrections work on the source's own text: meaning rows before
-    // the pieces are repaired and romanized, the others on the lines. A
-    // corrected example is kept; every other line gets the best example
-    // of its articles or of WordNet.
-    Corrections corrections;
-    corrections.addTable(readTableFile(inputs, "corrections.tsv"), QStringLiteral("corrections.tsv"));
-    corrections.applyToMeanings(entries);
-    std::vector<DicLine> lines = linesFromSource(entries, report.source);
+Romanizer sourceRomanizer(const BuildInputs &inputs)
+{
+    SourceStats stats;
+    const HindiWordLists words = HindiWordLists::from(readExceptionWords(inputs));
+    return Romanizer(vocabularyOf(readSourceEntries(inputs.index, inputs.data, stats), words), words);
+}
+
+QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Review review)
+{
+    // What several stages read, read once: the rules' word lists, WordNet.
+    const ExceptionWords exceptions = readExceptionWords(inputs);
+    const HindiWordLists hindiWords = HindiWordLists::from(exceptions);
+    const WordNet wordnet = WordNet::load(inputs.wordnet);
+    const WordForms forms(wordnet);
+
+    // source/: the source's articles; the romanizer (hindi/) splits words
+    // into the parts the source's own words show.
+    std::vector<SourceEntry> entries = readSourceEntries(inputs.index, inputs.data, report.source);
+    const Romanizer romanizer(vocabularyOf(entries, hindiWords), hindiWords);
+    std::vector<SourceArticle> articles = usableArticles(std::move(entries), report.source);
+
+    // tables/: the hand corrections work on the source's own text, meaning
+    // rows before the pieces are repaired and romanized, the others on the
+    // lines the articles make.
+    auto corrections = readHandTable<Corrections>(inputs, "corrections.tsv");
+    corrections.applyToMeanings(articles);
+    std::vector<DicLine> lines = linesFromSource(articles, romanizer, report.source);
     corrections.applyToLines(lines);
     if (const QStringList stale = corrections.stale(); !stale.isEmpty())
         throw std::runtime_error(
             (QStringLiteral("corrections that match nothing in the source:\n  ") + stale.join(u"\n  ")).toStdString());
     report.correctionsApplied = corrections.appliedByField();
 
-    WordForms forms;
-    forms.load(inputs.wordnet);
-    WordNetExamples wordnet;
-    wordnet.load(inputs.wordnet);
-    ExampleStats allLines;
-    chooseExamples(lines, forms, wordnet, allLines);
+    // selection/: a corrected example is kept; every other line gets the
+    // best example of its articles or of WordNet.
+    const ExampleSources exampleSources{forms, wordnet, romanizer};
+    chooseExamples(lines, Origin::FreeDict, exampleSources);
 
-    const std::vector<DicLine> supplement =
-        supplementLines(readTableFile(inputs, "supplement.tsv"), QStringLiteral("supplement.tsv"), lines, forms);
-    lines.insert(lines.end(), supplement.begin(), supplement.end());
-    SpellingVariants variants;
-    variants.addTable(readTableFile(inputs, "spellings.tsv"), QStringLiteral("spellings.tsv"));
-    const std::vector<DicLine> otherSpellings = variantLines(lines, variants);
-    lines.insert(lines.end(), otherSpellings.begin(), otherSpellings.end());
-    WordFrequencies frequencies;
-    frequencies.load(inputs.wordnet);
-    Lemmatizer lemmatizer;
-    lemmatizer.load(inputs.wordnet);
-    UsageFrequencies usage;
-    usage.load(inputs.tables + QStringLiteral("/subtlex-us.tsv"));
-    usage.countLemmas(lemmatizer);
-    for (auto pair = variants.pairs().cbegin(); pair != variants.pairs().cend(); ++pair)
-        usage.addVariant(pair.key(), pair.value());
+    // tables/ and english/: the supplement's lines, and a copy of a line
+    // under its other spelling.
+    const QString supplement = QStringLiteral("supplement.tsv");
+    append(lines, supplementLines(readTableFile(inputs, supplement), supplement, lines, forms, romanizer));
+    const auto variants = readHandTable<SpellingVariants>(inputs, "spellings.tsv");
+    append(lines, variantLines(lines, variants));
 
-    report.lines = selectLines(lines, frequencies, usage, report.shortLetters);
-    noteNotKept(lines, usage, report);
+    // selection/: the lines each letter has room for, by use; a copy under
+    // the other spelling, once it has its place, finds its example among
+    // the examples respelled for it.
+    const UsageFrequencies usage = readUsage(inputs, wordnet, exceptions, variants);
+    report.lines = selectLines(lines, WordNetCounts(wordnet), usage, report.shortLetters);
+    report.notKept = notKept(lines, report.lines, usage);
     report.coverage = coverageOf(report.lines, usage, variants);
-    chooseExamples(report.lines, forms, wordnet, report.examples);
-    report.source.articles += report.source.unreadable;
+    chooseExamples(report.lines, Origin::Spelling, exampleSources);
+    report.examples = exampleStats(report.lines);
+
+    // detectors/: the lines to look over, when asked.
+    if (review == Review::Detectors)
+        report.findings = detectSuspicious(report.lines, {forms, romanizer, VerbWords::from(exceptions)});
+
+    // writer/
     return encodeDictionary(report.lines, report.written);
-}
-
-QString summary(const BuildReport &report)
-{
-    QString out;
-    const SourceStats &s = report.source;
-    out += QStringLiteral("source: %1 articles; left out: %2 unreadable, %3 with an unusable headword, "
-                          "%4 beginning with X, %5 of unknown category; %6 merged into an earlier line\n")
-               .arg(s.articles)
-               .arg(s.unreadable)
-               .arg(s.badHeadword)
-               .arg(s.outsideRanges)
-               .arg(s.unknownCategory)
-               .arg(s.merged);
-    for (const auto &[category, count] : s.unknownCategories)
-        out += QStringLiteral("  unknown category <%1>: %2\n").arg(category).arg(count);
-
-    std::array<int, 26> perLetter{};
-    for (const DicLine &line : report.lines)
-        ++perLetter[line.headword.front().toUpper().unicode() - u'A'];
-    out += QStringLiteral("entries: %1\n").arg(report.lines.size());
-    for (int letter = 0; letter < 26; ++letter)
-        out += QStringLiteral("  %1 %2\n").arg(QChar(u'A' + letter)).arg(perLetter[letter]);
-    for (const auto &[letter, available] : report.shortLetters)
-        out += QStringLiteral("SHORT: letter %1 has only %2 lines\n").arg(letter).arg(available);
-    struct Counts {
-        int entries = 0, meanings = 0, examples = 0;
-    };
-    std::map<Origin, Counts> byOrigin;
-    for (const DicLine &line : report.lines) {
-        Counts &counts = byOrigin[line.origin];
-        ++counts.entries;
-        counts.meanings += meaningCount(line.meaning);
-        counts.examples += line.example.isEmpty() ? 0 : 1;
-    }
-    const std::pair<Origin, const char *> origins[] = {
-        {Origin::FreeDict, "FreeDict"}, {Origin::Supplement, "supplement"}, {Origin::Spelling, "other spelling"}};
-    for (const auto &[origin, name] : origins) {
-        const Counts &counts = byOrigin[origin];
-        out += QStringLiteral("from %1: %2 entries, %3 meanings, %4 examples\n")
-                   .arg(QLatin1StringView(name))
-                   .arg(counts.entries)
-                   .arg(counts.meanings)
-                   .arg(counts.examples);
-    }
-    out += QStringLiteral("corrections applied:");
-    for (const auto &[field, count] : report.correctionsApplied)
-        out += QStringLiteral(" %1 %2").arg(field).arg(count);
-    if (report.correctionsApplied.empty())
-        out += QStringLiteral(" none");
-    out += u'\n';
-    for (const Coverage &c : report.coverage) {
-        out += QStringLiteral("most used %1 lemmas (SUBTLEX-US): %2 headwords (%3%)")
-                   .arg(c.top)
-                   .arg(c.covered)
-                   .arg(100.0 * c.covered / c.top, 0, 'f', 1);
-        if (c.top == 1000)
-            out += QStringLiteral("; missing: ") + c.missing.join(u' ');
-        out += u'\n';
-    }
-    out += QStringLiteral("not kept (no room, or no meaning):");
-    for (int letter = 0; letter < 26; ++letter) {
-        if (report.notKept[letter] > 0)
-            out += QStringLiteral(" %1 %2").arg(QChar(u'A' + letter)).arg(report.notKept[letter]);
-    }
-    out += QStringLiteral("\n  the most used of them: ") + report.mostUsedNotKept.join(u' ') + u'\n';
-    out += QStringLiteral("without example: %1\n").arg(report.withoutExample());
-    out += QStringLiteral("without meaning: %1\n")
-               .arg(std::count_if(report.lines.begin(), report.lines.end(),
-                                  [](const DicLine &l) { return l.meaning.isEmpty(); }));
-    out += QStringLiteral("fields repaired: %1\n").arg(report.written.fieldsRepaired);
-    out += QStringLiteral("characters dropped (not in Windows-1252): %1\n").arg(report.written.dropped());
-    for (const auto &[ch, count] : report.written.droppedChars)
-        out += QStringLiteral("  U+%1: %2\n").arg(int(ch), 4, 16, QChar(u'0')).arg(count);
-    out += examplesAndRepairsSummary(report);
-    return out;
-}
-
-QString examplesAndRepairsSummary(const BuildReport &report)
-{
-    const ExampleStats &e = report.examples;
-    QString out = QStringLiteral("examples: %1 English from the source using the headword, %2 from WordNet, "
-                                 "%3 romanized Hindi, %4 English without the headword, %5 none, "
-                                 "%7 from corrections, %8 from the supplement; "
-                                 "%6 English examples had Devanagari residue romanized\n")
-                      .arg(e.freeDict)
-                      .arg(e.wordNet)
-                      .arg(e.hindi)
-                      .arg(e.otherEnglish)
-                      .arg(e.none)
-                      .arg(e.residueRomanized)
-                      .arg(e.corrections)
-                      .arg(e.supplement);
-    out += QStringLiteral("sense lines recovered from among the examples: %1\n").arg(report.source.recoveredSenses);
-    out += QStringLiteral("articles recovered from among the examples: %1\n").arg(report.source.hiddenArticles);
-    out += QStringLiteral("damaged text in meanings (all articles):\n");
-    for (int kind = 0; kind < kRepairKinds; ++kind)
-        out += QStringLiteral("  %1: %2\n").arg(repairName(Repair(kind))).arg(report.source.repairs.count[std::size_t(kind)]);
-    return out;
 }
 
 } // namespace tolvani::dicbuild

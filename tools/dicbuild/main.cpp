@@ -2,8 +2,6 @@
 // or romanizes Hindi text from standard input.
 
 #include "builder.h"
-#include "detectors.h"
-#include "romanizer.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -22,17 +20,20 @@ void printUsage(const BuildInputs &defaults)
 {
     std::cerr << "usage: tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] [--tables DIR] OUTPUT\n"
                  "       tolvani-dicbuild [--index FILE] [--dict FILE] [--wordnet DIR] [--tables DIR] --detect\n"
-                 "       tolvani-dicbuild --romanize < hindi.txt\n"
+                 "       tolvani-dicbuild [--index FILE] [--dict FILE] [--tables DIR] --romanize < hindi.txt\n"
                  "defaults: --index "
               << defaults.index.toStdString() << " --dict " << defaults.data.toStdString() << " --wordnet "
               << defaults.wordnet.toStdString() << " --tables " << defaults.tables.toStdString() << "\n";
 }
 
-int romanizeStdin()
+// Romanizes as the build does, with the vocabulary of the source the
+// inputs name.
+int romanizeStdin(const BuildInputs &inputs)
 {
+    const Romanizer romanizer = sourceRomanizer(inputs);
     std::string line;
     while (std::getline(std::cin, line))
-        std::cout << romanize(QString::fromStdString(line)).toStdString() << '\n';
+        std::cout << romanizer.romanize(QString::fromStdString(line)).toStdString() << '\n';
     return 0;
 }
 
@@ -54,10 +55,8 @@ int build(const BuildInputs &inputs, const QString &output)
 int detect(const BuildInputs &inputs)
 {
     BuildReport report;
-    buildDictionary(inputs, report);
-    WordForms forms;
-    forms.load(inputs.wordnet);
-    for (const Finding &finding : detectSuspicious(report.lines, forms)) {
+    buildDictionary(inputs, report, Review::Detectors);
+    for (const Finding &finding : report.findings) {
         const DicLine &line = *finding.line;
         std::cout << QStringList{suspicionName(finding.kind), line.headword, line.code, line.meaning, line.example}
                          .join(u'\t')
@@ -74,11 +73,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     BuildInputs inputs;
-    if (args == QStringList{QStringLiteral("--romanize")})
-        return romanizeStdin();
-
     QString output;
-    bool detecting = false;
+    enum class Mode { Build, Detect, Romanize } mode = Mode::Build;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -90,8 +86,10 @@ int main(int argc, char *argv[])
             inputs.wordnet = args[++i];
         else if (arg == u"--tables" && hasValue)
             inputs.tables = args[++i];
-        else if (arg == u"--detect")
-            detecting = true;
+        else if (arg == u"--detect" && mode == Mode::Build)
+            mode = Mode::Detect;
+        else if (arg == u"--romanize" && mode == Mode::Build)
+            mode = Mode::Romanize;
         else if (!arg.startsWith(u"--") && output.isEmpty())
             output = arg;
         else {
@@ -99,14 +97,19 @@ int main(int argc, char *argv[])
             return 64;
         }
     }
-    if (output.isEmpty() == !detecting) {
+    if (output.isEmpty() == (mode == Mode::Build)) {
         printUsage(inputs);
         return 64;
     }
     try {
-        return detecting ? detect(inputs) : build(inputs, output);
+        switch (mode) {
+        case Mode::Build: return build(inputs, output);
+        case Mode::Detect: return detect(inputs);
+        case Mode::Romanize: return romanizeStdin(inputs);
+        }
     } catch (const std::runtime_error &error) {
         std::cerr << "tolvani-dicbuild: " << error.what() << "\n";
         return 1;
     }
+    return 64;
 }
