@@ -12,10 +12,12 @@
 #include "hindi/wordlists.h"
 #include "selection/coverage.h"
 #include "selection/examples.h"
+#include "selection/lineorder.h"
 #include "selection/selection.h"
 #include "source/source.h"
 #include "source/sourcelines.h"
 #include "tables/corrections.h"
+#include "tables/firstlines.h"
 #include "tables/supplement.h"
 #include "writer/writer.h"
 
@@ -114,6 +116,14 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Revie
     // the examples respelled for it.
     const UsageFrequencies usage = readUsage(inputs, wordnet, exceptions, variants);
     report.lines = selectLines(lines, WordNetCounts(wordnet), usage, report.shortLetters);
+    // selection/ and tables/: a headword's first line is the one people
+    // use most, which a search lands on.
+    const auto firstLines = readHandTable<FirstLineTable>(inputs, "line-order.tsv");
+    report.lineOrder = putMostUsedFirst(report.lines, wordnet, firstLines.byHeadword());
+    if (const QStringList unmatched = firstLines.unmatched(report.lines); !unmatched.isEmpty())
+        throw std::runtime_error(
+            (QStringLiteral("line-order rows that match no headword's line:\n  ") + unmatched.join(u"\n  ")).toStdString());
+    report.outnumberedFirstLines = outnumberedFirstLines(report.lines, wordnet, usage.topLemmas(5000));
     report.notKept = notKept(lines, report.lines, usage);
     report.coverage = coverageOf(report.lines, usage, variants);
     chooseExamples(report.lines, Origin::Spelling, exampleSources);

@@ -4,6 +4,7 @@
 #include "detectors/detectors.h"
 #include "selection/coverage.h"
 #include "selection/examples.h"
+#include "selection/lineorder.h"
 #include "source/sourcelines.h"
 #include "writer/writer.h"
 
@@ -26,6 +27,8 @@ struct BuildReport {
     std::vector<Coverage> coverage;            // top 1,000, 3,000 and 5,000
     NotKept notKept;                           // candidates not kept
     ExampleStats examples;                     // of the lines kept
+    LineOrderStats lineOrder;                  // headwords whose first line changed, by rule
+    QStringList outnumberedFirstLines;         // of the 5,000 most used lemmas, see outnumberedFirstLines
     std::vector<Finding> findings;             // when the detectors ran; they point into `lines`
     int withoutExample() const;
 };

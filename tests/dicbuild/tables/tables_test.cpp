@@ -1,4 +1,5 @@
 #include "tables/corrections.h"
+#include "tables/firstlines.h"
 #include "tables/supplement.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,27 @@ TEST(Corrections, RejectMalformedRows)
     for (const QByteArray &rows : bad)
         EXPECT_THROW(corrections(rows), std::runtime_error) << rows.toStdString();
     EXPECT_THROW(Corrections().addTable("headword\tcode\n", u"corrections.tsv"_s), std::runtime_error);
+}
+
+TEST(FirstLineTable, ReadsRowsAndListsThoseThatMatchNoLine)
+{
+    FirstLineTable table;
+    table.addTable("headword\tfirst\treason\nPlease\tinterj\tthe polite word\nbar\tn\tthe everyday word\n"
+                   "keep\tvt\tthe v line holds keep doing\n",
+                   u"line-order.tsv"_s);
+    EXPECT_EQ(table.byHeadword().value(u"please"_s), u"interj"_s);
+    const std::vector<DicLine> lines{{u"please"_s, u"interj"_s, {}, {}, 0}, {u"please"_s, u"vt"_s, {}, {}, 1},
+                                     {u"bar"_s, u"n"_s, {}, {}, 2}, {u"keep"_s, u"v"_s, {}, {}, 3},
+                                     {u"keep"_s, u"n"_s, {}, {}, 4}};
+    // bar has no other line to come before; keep has no vt line.
+    EXPECT_EQ(table.unmatched(lines), (QStringList{u"line-order.tsv:3: bar n"_s, u"line-order.tsv:4: keep vt"_s}));
+    const QByteArray bad[] = {
+        "headword\tfirst\treason\nbar\tnoun\tunknown code\n",
+        "headword\tfirst\treason\nbar\tn\t\n",
+        "headword\tfirst\treason\nbar\tn\tonce\nBar\tprep\ttwice\n",
+    };
+    for (const QByteArray &rows : bad)
+        EXPECT_THROW(FirstLineTable().addTable(rows, u"line-order.tsv"_s), std::runtime_error) << rows.toStdString();
 }
 
 TEST(Supplement, RowsBecomeRomanizedLines)

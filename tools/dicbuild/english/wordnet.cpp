@@ -104,8 +104,22 @@ void WordNet::addTagCounts(QByteArrayView cntlist)
         const qsizetype percent = f.isEmpty() ? -1 : f[0].indexOf('%');
         if (f.size() < 3 || percent <= 0)
             return;
-        tagCounts_[QString::fromUtf8(f[0].first(percent)).toLower()] += f[2].toInt();
+        const QString lemma = QString::fromUtf8(f[0].first(percent)).toLower();
+        const int count = f[2].toInt();
+        tagCounts_[lemma] += count;
+        // The sense key's synset type follows the "%": 1 noun, 2 verb,
+        // 3 adjective, 4 adverb, 5 adjective satellite.
+        static constexpr WordNetPart partOfType[] = {WordNetPart::Noun, WordNetPart::Verb, WordNetPart::Adj,
+                                                     WordNetPart::Adv, WordNetPart::Adj};
+        const char type = percent + 1 < f[0].size() ? f[0][percent + 1] : '0';
+        if (type >= '1' && type <= '5')
+            parts_[std::size_t(partOfType[type - '1'])].tagCounts[lemma] += count;
     });
+}
+
+int WordNet::tagCount(QStringView lemma, WordNetPart part) const
+{
+    return parts_[std::size_t(part)].tagCounts.value(wordNetKey(lemma));
 }
 
 QStringList WordNet::examplesOf(QStringView lemma, WordNetPart part) const

@@ -51,6 +51,9 @@ public:
     const std::vector<QStringList> &exceptions(WordNetPart part) const { return parts_[std::size_t(part)].exceptions; }
     // How often the lemma's senses were tagged in WordNet's corpus.
     const QHash<QString, int> &tagCounts() const { return tagCounts_; }
+    // The same, of the lemma's senses in one part of speech only (an
+    // adjective satellite counts as an adjective).
+    int tagCount(QStringView lemma, WordNetPart part) const;
 
     // The examples of the lemma's synsets in that part, most frequent
     // sense first. Case is ignored and spaces match WordNet's underscores.
@@ -61,6 +64,7 @@ private:
         QHash<QString, Lemma> lemmas;
         QByteArray data;
         std::vector<QStringList> exceptions;
+        QHash<QString, int> tagCounts;
     };
     std::array<Part, 4> parts_;
     QHash<QString, int> tagCounts_;
