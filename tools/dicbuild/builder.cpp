@@ -130,8 +130,22 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Revie
     report.examples = exampleStats(report.lines);
 
     // detectors/: the lines to look over, when asked.
-    if (review == Review::Detectors)
-        report.findings = detectSuspicious(report.lines, {forms, romanizer, VerbWords::from(exceptions)});
+    if (review == Review::Detectors) {
+        EnglishWords englishWords;
+        for (const QString &list : inputs.englishWordLists)
+            englishWords.addWordList(readInput(list));
+        englishWords.addReviewed(readTableFile(inputs, QStringLiteral("example-words.tsv")),
+                                 QStringLiteral("example-words.tsv"));
+        HindiSpelling hindiSpelling;
+        hindiSpelling.addWordList(readInput(inputs.hindiWordList));
+        for (const DicLine &line : lines) {
+            for (const QString &hindi : line.hindi)
+                hindiSpelling.countWords(hindi);
+        }
+        const VerbWords verbWords = VerbWords::from(exceptions);
+        report.findings =
+            detectSuspicious(report.lines, {forms, romanizer, verbWords, englishWords, hindiSpelling});
+    }
 
     // writer/
     return encodeDictionary(report.lines, report.written);

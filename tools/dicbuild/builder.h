@@ -19,6 +19,11 @@ struct BuildInputs {
     // tables corrections.tsv, supplement.tsv, spellings.tsv and
     // exceptions.tsv.
     QString tables = QStringLiteral(TOLVANI_DICBUILD_TABLES);
+    // What the detectors read besides: Debian's English word lists
+    // (wamerican-huge, wbritish-huge) and Hindi word list (hunspell-hi).
+    QStringList englishWordLists = {QStringLiteral("/usr/share/dict/american-english-huge"),
+                                    QStringLiteral("/usr/share/dict/british-english-huge")};
+    QString hindiWordList = QStringLiteral("/usr/share/hunspell/hi_IN.dic");
 };
 
 // Whether the build also runs the detectors over its lines.

@@ -51,14 +51,16 @@ int build(const BuildInputs &inputs, const QString &output)
 }
 
 // Lists the built lines that a detector finds suspicious, for review:
-// kind, headword, code, meaning and example, tab-separated.
+// kind, headword, code, meaning, example and what the detector saw,
+// tab-separated.
 int detect(const BuildInputs &inputs)
 {
     BuildReport report;
     buildDictionary(inputs, report, Review::Detectors);
     for (const Finding &finding : report.findings) {
         const DicLine &line = *finding.line;
-        std::cout << QStringList{suspicionName(finding.kind), line.headword, line.code, line.meaning, line.example}
+        std::cout << QStringList{suspicionName(finding.kind), line.headword, line.code, line.meaning, line.example,
+                                 finding.detail}
                          .join(u'\t')
                          .toStdString()
                   << '\n';

@@ -31,6 +31,7 @@ struct DicLine {
     QStringList sourceExamples = {}; // every example of its articles, as the source writes them
     ExampleSource exampleSource = ExampleSource::None;
     bool exampleRomanized = false; // English with Devanagari residue, romanized
+    QStringList hindi = {}; // the Devanagari of each meaning, repaired, as it was romanized
 
     // Written for this dictionary: no rule replaces it.
     bool exampleByHand() const

@@ -2,6 +2,7 @@
 
 #include "common/exceptions.h"
 #include "common/text.h"
+#include "detectors/examplemechanics.h"
 #include "lookup/wordtypes.h"
 #include "selection/examples.h"
 
@@ -60,6 +61,29 @@ QStringList wordsOfMeaning(QStringView meaning)
     return words;
 }
 
+// "ek prakar ka paudha", "ek tarah ki machhli": a kind, not a name.
+bool isPlaceholder(QStringView meaning)
+{
+    return meaning.startsWith(u"ek prakar k") || meaning.startsWith(u"ek tarah k");
+}
+
+// The faults a learner copying the example would copy.
+void checkExample(const DicLine &line, const EnglishWords &words, std::vector<Finding> &findings)
+{
+    bool spacing = false;
+    for (const ExampleMechanics fault : mechanicalFaults(line.example)) {
+        switch (fault) {
+        case ExampleMechanics::NoFinalStop: findings.push_back({Suspicion::ExampleNoFinalStop, &line}); break;
+        case ExampleMechanics::NoCapital: findings.push_back({Suspicion::ExampleNoCapital, &line}); break;
+        default: spacing = true; break;
+        }
+    }
+    if (spacing)
+        findings.push_back({Suspicion::ExampleSpacing, &line});
+    if (const QStringList unknown = words.unknownWords(line.example); !unknown.isEmpty())
+        findings.push_back({Suspicion::ExampleUnknownWord, &line, unknown.join(u' ')});
+}
+
 bool isRomanizedHindi(const DicLine &line, const Romanizer &romanizer)
 {
     return std::any_of(line.sourceExamples.begin(), line.sourceExamples.end(), [&](const QString &example) {
@@ -82,6 +106,18 @@ QString suspicionName(Suspicion kind)
         return QStringLiteral("hindi-example");
     case Suspicion::LatinInMeaning:
         return QStringLiteral("latin-in-meaning");
+    case Suspicion::PlaceholderMeaning:
+        return QStringLiteral("placeholder-meaning");
+    case Suspicion::HindiMisspelling:
+        return QStringLiteral("hindi-misspelling");
+    case Suspicion::ExampleNoFinalStop:
+        return QStringLiteral("example-no-final-stop");
+    case Suspicion::ExampleNoCapital:
+        return QStringLiteral("example-no-capital");
+    case Suspicion::ExampleSpacing:
+        return QStringLiteral("example-spacing");
+    case Suspicion::ExampleUnknownWord:
+        return QStringLiteral("example-unknown-word");
     }
     return {};
 }
@@ -126,12 +162,23 @@ std::vector<Finding> detectSuspicious(const std::vector<DicLine> &lines, const D
             findings.push_back({Suspicion::NounMeansVerb, &line});
         if (wordClass == WordClass::Verb && !anyVerb)
             findings.push_back({Suspicion::VerbWithoutVerb, &line});
-        if (isRomanizedHindi(line, sources.romanizer))
+        const bool hindiExample = isRomanizedHindi(line, sources.romanizer);
+        if (hindiExample)
             findings.push_back({Suspicion::HindiExample, &line});
         else if (!sources.forms.uses(line.headword, line.example))
             findings.push_back({Suspicion::ExampleLacksWord, &line});
         if (hasLatinResidue(line.meaning))
             findings.push_back({Suspicion::LatinInMeaning, &line});
+        for (const QString &meaning : meanings) {
+            if (isPlaceholder(meaning))
+                findings.push_back({Suspicion::PlaceholderMeaning, &line, meaning});
+        }
+        for (const QString &hindi : line.hindi) {
+            if (const QStringList slips = sources.hindiSpelling.suspects(hindi); !slips.isEmpty())
+                findings.push_back({Suspicion::HindiMisspelling, &line, slips.join(QStringLiteral(", "))});
+        }
+        if (!hindiExample)
+            checkExample(line, sources.englishWords, findings);
     }
     return findings;
 }

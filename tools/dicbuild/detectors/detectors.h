@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/dicline.h"
+#include "detectors/englishwords.h"
+#include "detectors/hindispelling.h"
 #include "english/wordforms.h"
 #include "hindi/romanizer.h"
 
@@ -21,11 +23,18 @@ enum class Suspicion {
     ExampleLacksWord,  // the example holds neither the headword nor a form of it
     HindiExample,      // the example is romanized Hindi
     LatinInMeaning,    // letters romanization never writes: WX or other residue
+    PlaceholderMeaning, // "ek prakar ka paudha": a kind of something, not its name
+    HindiMisspelling,  // a Devanagari word of the meanings one slip away from a common one
+    ExampleNoFinalStop, // see examplemechanics.h
+    ExampleNoCapital,
+    ExampleSpacing,
+    ExampleUnknownWord, // a word no English word list, nor the reviewed list, knows
 };
 
 struct Finding {
     Suspicion kind;
     const DicLine *line;
+    QString detail = {}; // the word or the slip the detector saw
 };
 
 // A short name of the kind for the report ("noun-means-verb", ...).
@@ -43,6 +52,8 @@ struct DetectorSources {
     const WordForms &forms;
     const Romanizer &romanizer;
     const VerbWords &verbWords;
+    const EnglishWords &englishWords;
+    const HindiSpelling &hindiSpelling;
 };
 
 // Runs every detector over the lines, in line order.

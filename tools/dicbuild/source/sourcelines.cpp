@@ -9,14 +9,17 @@
 namespace tolvani::dicbuild {
 namespace {
 
-void appendMeanings(QStringList &meanings, const QStringList &senses, const Romanizer &romanizer,
+void appendMeanings(QStringList &meanings, QStringList &hindi, const QStringList &senses, const Romanizer &romanizer,
                     RepairCounts &repairs)
 {
     for (const QString &sense : senses) {
         for (const QString &piece : meaningPieces(sense)) {
-            const QString romanized = simplified(romanizer.romanize(repairMeaning(piece, repairs)));
-            if (!romanized.isEmpty() && !meanings.contains(romanized))
+            const QString repaired = repairMeaning(piece, repairs);
+            const QString romanized = simplified(romanizer.romanize(repaired));
+            if (!romanized.isEmpty() && !meanings.contains(romanized)) {
                 meanings.append(romanized);
+                hindi.append(repaired);
+            }
         }
     }
 }
@@ -72,7 +75,7 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceArticle> &articles,
         if (const auto found = byKey.constFind(key); found != byKey.cend()) {
             DicLine &line = lines[*found];
             ++stats.merged;
-            appendMeanings(meanings[*found], entry.senses, romanizer, stats.repairs);
+            appendMeanings(meanings[*found], line.hindi, entry.senses, romanizer, stats.repairs);
             line.sourceExamples += entry.examples;
             if (line.example.isEmpty())
                 line.example = exampleText(entry.examples, romanizer);
@@ -80,9 +83,10 @@ std::vector<DicLine> linesFromSource(const std::vector<SourceArticle> &articles,
         }
         byKey.insert(key, lines.size());
         meanings.emplace_back();
-        appendMeanings(meanings.back(), entry.senses, romanizer, stats.repairs);
-        lines.push_back({article.headword, article.code, {}, exampleText(entry.examples, romanizer), int(lines.size()),
-                         Origin::FreeDict, entry.examples});
+        DicLine line{article.headword, article.code, {}, exampleText(entry.examples, romanizer), int(lines.size()),
+                     Origin::FreeDict, entry.examples};
+        appendMeanings(meanings.back(), line.hindi, entry.senses, romanizer, stats.repairs);
+        lines.push_back(std::move(line));
     }
     for (std::size_t i = 0; i < lines.size(); ++i)
         lines[i].meaning = meanings[i].join(u", ");

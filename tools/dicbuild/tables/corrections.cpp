@@ -24,9 +24,13 @@ QString comparable(QStringView piece)
 void mergeInto(DicLine &kept, const DicLine &merged)
 {
     QStringList meanings = kept.meaning.split(QStringLiteral(", "), Qt::SkipEmptyParts);
-    for (const QString &meaning : merged.meaning.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
-        if (!meanings.contains(meaning))
-            meanings.append(meaning);
+    const QStringList mergedMeanings = merged.meaning.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < mergedMeanings.size(); ++i) {
+        if (meanings.contains(mergedMeanings[i]))
+            continue;
+        meanings.append(mergedMeanings[i]);
+        if (i < merged.hindi.size())
+            kept.hindi.append(merged.hindi[i]);
     }
     kept.meaning = meanings.join(QStringLiteral(", "));
     if (kept.example.isEmpty())

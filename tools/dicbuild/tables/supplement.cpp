@@ -4,6 +4,8 @@
 #include "common/text.h"
 #include "hindi/devanagari.h"
 #include "lookup/wordtypes.h"
+#include "source/entryparser.h"
+#include "source/repairs.h"
 
 #include <QSet>
 
@@ -42,13 +44,21 @@ std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name, 
         if (taken.contains(key))
             fail(QStringLiteral("the source or an earlier row already has it as ") + code);
         taken.insert(key);
+        // The meanings are split and their notes put in parentheses as the
+        // source's are.
         QStringList meanings;
-        for (const QString &piece : row.fields[2].split(u',')) {
-            const QString romanized = simplified(romanizer.romanize(simplified(piece)));
-            if (!romanized.isEmpty() && !meanings.contains(romanized))
+        QStringList hindi;
+        RepairCounts notes;
+        for (const QString &piece : meaningPieces(row.fields[2])) {
+            const QString written = repairMeaning(piece, notes);
+            const QString romanized = simplified(romanizer.romanize(written));
+            if (!romanized.isEmpty() && !meanings.contains(romanized)) {
                 meanings.append(romanized);
+                hindi.append(written);
+            }
         }
         DicLine line{headword, code, meanings.join(u", "), simplified(row.fields[3]), order++, Origin::Supplement};
+        line.hindi = hindi;
         line.exampleSource = ExampleSource::Supplement;
         lines.push_back(std::move(line));
     }
