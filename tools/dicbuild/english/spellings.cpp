@@ -22,9 +22,14 @@ QString withEnding(QString word, QStringView ending)
 // faded."), so that it does not spell the word the other way.
 QString respelled(const QString &example, const QString &from, const QString &to)
 {
+    // The first ending that makes a form wins: "litres" is litre + s, not
+    // litr(e) + es, and so becomes "liters", not "literes".
     QHash<QString, QString> forms;
-    for (QStringView ending : {u"", u"s", u"es", u"ed", u"ing"})
-        forms.insert(withEnding(from, ending), withEnding(to, ending));
+    for (QStringView ending : {u"", u"s", u"es", u"ed", u"ing"}) {
+        const QString form = withEnding(from, ending);
+        if (!forms.contains(form))
+            forms.insert(form, withEnding(to, ending));
+    }
     QString result;
     result.reserve(example.size() + 8);
     qsizetype i = 0;
