@@ -85,9 +85,22 @@ private:
             m_normalAfterFrame = !m_askedForNormal;
             m_window->update();
         } else {
+            if (m_askedForNormal)
+                redrawAll();
             m_askedForNormal = false;
             m_window->setUpdatesEnabled(true);
         }
+    }
+
+    // Back from full screen, the window has a new buffer, larger by the
+    // title bar and borders, that Qt fills only where it thinks something
+    // changed; everything else would show what the buffer held before.
+    void redrawAll()
+    {
+        m_window->update();
+        const auto children = m_window->findChildren<QWidget *>();
+        for (QWidget *child : children)
+            child->update();
     }
 
     QWidget *m_window;
