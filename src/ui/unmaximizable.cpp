@@ -72,7 +72,8 @@ private:
         }
     }
 
-    // A configure from the Wayland compositor, just acknowledged.
+    // The state of a configure from the Wayland compositor, which Qt has
+    // just acknowledged.
     void configured(Qt::WindowStates states)
     {
         if (states & Qt::WindowMaximized) {
