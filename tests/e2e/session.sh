@@ -49,16 +49,16 @@ fail() {
     exit 1
 }
 
-# Polls `condition` (a command) every 50 ms for up to `seconds`.
+# Polls `condition` (a command) every 50 ms until it holds, for up to
+# `seconds` however long each poll takes.
 wait_until() {
     local seconds=$1
     shift
-    local tries=$((seconds * 20))
-    while ((tries-- > 0)); do
-        "$@" && return 0
+    local deadline=$((${EPOCHREALTIME/[.,]/} + seconds * 1000000))
+    until "$@"; do
+        ((${EPOCHREALTIME/[.,]/} < deadline)) || return 1
         sleep 0.05
     done
-    return 1
 }
 
 # The program reads Complete.dic from its own folder: give it a small one
