@@ -1,6 +1,7 @@
 #include "platform/errorhandling.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/processend.h"
 #include "store/dictionary.h"
 #include "ui/controls.h"
 #include "ui/dicfrm.h"
@@ -23,7 +24,10 @@ int main(int argc, char *argv[])
     try {
         tolvani::DicFrm window(tolvani::dictionaryPathIn(tolvani::programDirectory()));
         window.show();
-        return application.exec();
+        const int status = application.exec();
+        if (!tolvani::teardownHandsSomethingOver())
+            tolvani::endProcess(status);
+        return status;
     } catch (const std::bad_alloc &) {
         tolvani::failWith(tolvani::outOfMemory());
     }

@@ -12,12 +12,17 @@ namespace {
 
 constexpr Qt::WindowStates kGrown = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Asks a grown window back to its normal state. On Wayland the request
-// comes from Qt's own title bar and reaches the compositor before any
-// event does; weston then insists that the next frame has the maximized
-// size and ignores an unmaximize until it has. So there the fixed size is
-// lifted as soon as the window asks to grow, the window shows one frame at
-// the compositor's size, and then returns to its own.
+// Asks a grown window back to its normal state.
+//
+// On Wayland the compositor has the last word. Its maximize (a shortcut, a
+// tiling rule, or Qt's own title bar asking for it) arrives as a configure
+// that Qt acknowledges at once, at the window's fixed size; but a
+// maximized surface must have exactly the configured size, so the next
+// frame would end the connection, and the compositor ignores a request for
+// the normal state until it has seen a frame in the state it asked for.
+// Full screen, unlike maximized, admits a surface smaller than the screen.
+// So the window stops drawing, asks for full screen instead, draws one
+// frame there and then asks for its normal state: it never leaves its size.
 class Unmaximizable final : public QObject
 {
 public:
@@ -26,77 +31,83 @@ public:
         , m_window(window)
         , m_onWayland(QGuiApplication::platformName() == u"wayland")
     {
-        m_fallback.setSingleShot(true);
-        m_fallback.setInterval(1000);
-        connect(&m_fallback, &QTimer::timeout, this, &Unmaximizable::restoreFixedSize);
         window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window)
+            widgetEvent(event);
+        else if (event->type() == QEvent::WindowStateChange && event->spontaneous())
+            configured(m_window->windowHandle()->windowStates());
+        return false;
+    }
+
+private:
+    void widgetEvent(QEvent *event)
     {
         switch (event->type()) {
         case QEvent::WinIdChange:
+            // The platform window's own reports reach the QWindow only.
             if (m_onWayland && m_window->windowHandle())
-                connect(m_window->windowHandle(), &QWindow::windowStateChanged, this,
-                        &Unmaximizable::growRequested, Qt::UniqueConnection);
+                m_window->windowHandle()->installEventFilter(this);
             break;
         case QEvent::WindowStateChange:
-            if (!(m_window->windowState() & kGrown))
-                break;
-            if (!m_fixedSize.isValid())
+            if (!m_onWayland && (m_window->windowState() & kGrown))
                 m_window->setWindowState(m_window->windowState() & ~kGrown);
-            else
-                m_unmaximizeAfterPaint = true;
-            break;
-        case QEvent::Resize:
-            // Back at its own size: the compositor has let go.
-            if (m_fixedSize.isValid() && m_window->size() == m_fixedSize
-                && !(m_window->windowState() & kGrown))
-                restoreFixedSize();
             break;
         case QEvent::Paint:
-            if (m_unmaximizeAfterPaint) {
-                m_unmaximizeAfterPaint = false;
+            if (m_normalAfterFrame) {
+                m_normalAfterFrame = false;
                 // After this frame has reached the compositor.
                 QTimer::singleShot(0, this, [this] {
+                    m_askedForNormal = true;
                     m_window->setWindowState(m_window->windowState() & ~kGrown);
-                    m_fallback.start();
                 });
             }
             break;
         default:
             break;
         }
-        return false;
     }
 
-private:
-    void growRequested(Qt::WindowState state)
+    // The state of a configure from the Wayland compositor, which Qt has
+    // just acknowledged.
+    void configured(Qt::WindowStates states)
     {
-        if (!(state & kGrown) || m_fixedSize.isValid())
-            return;
-        m_fixedSize = m_window->minimumSize();
-        m_window->setMinimumSize(0, 0);
-        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        // A compositor that refuses to grow the window sends nothing back.
-        m_fallback.start();
+        if (states & Qt::WindowMaximized) {
+            m_window->setUpdatesEnabled(false);
+            QTimer::singleShot(0, this, [this] { m_window->setWindowState(Qt::WindowFullScreen); });
+        } else if (states & Qt::WindowFullScreen) {
+            m_window->setUpdatesEnabled(true);
+            // A compositor that keeps the window full screen after it asked
+            // for the normal state has it there, at its own size.
+            m_normalAfterFrame = !m_askedForNormal;
+            m_window->update();
+        } else {
+            if (m_askedForNormal)
+                redrawAll();
+            m_askedForNormal = false;
+            m_window->setUpdatesEnabled(true);
+        }
     }
 
-    void restoreFixedSize()
+    // Back from full screen, the window has a new buffer, larger by the
+    // title bar and borders, that Qt fills only where it thinks something
+    // changed; everything else would show what the buffer held before.
+    void redrawAll()
     {
-        m_fallback.stop();
-        if (!m_fixedSize.isValid())
-            return;
-        m_window->setFixedSize(m_fixedSize);
-        m_fixedSize = QSize();
+        m_window->update();
+        const auto children = m_window->findChildren<QWidget *>();
+        for (QWidget *child : children)
+            child->update();
     }
 
     QWidget *m_window;
     const bool m_onWayland;
-    QSize m_fixedSize; // valid while lifted
-    bool m_unmaximizeAfterPaint = false;
-    QTimer m_fallback;
+    bool m_normalAfterFrame = false;
+    bool m_askedForNormal = false;
 };
 
 } // namespace

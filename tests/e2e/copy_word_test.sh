@@ -50,7 +50,7 @@ xdotool type --delay 20 'apple p'
 sentinel="sentinel $$ $RANDOM"
 printf '%s' "$sentinel" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
 started+=($!)
-clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
 sentinel_served() { [[ $(clipboard) == "$sentinel" ]]; }
 wait_until 5 sentinel_served || fail "the sentinel never reached the clipboard"
 
@@ -86,7 +86,7 @@ about=$(timeout 5 xdotool search --sync --onlyvisible --name '^About Dictionary$
 [[ -n $about ]] || fail "the About window did not show"
 about_icon=$(xprop -id "$about" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 [[ $about_icon == "$icon" ]] || fail "the About window's icon has the images: '$about_icon'"
-xdotool windowfocus --sync "$about" key space
+timeout 10 xdotool windowfocus --sync "$about" key space || fail "the About window did not take the focus"
 about_closed() { ! xdotool search --onlyvisible --name '^About Dictionary$' >/dev/null 2>&1; }
 wait_until 5 about_closed || fail "Thanks did not close the About window"
 

@@ -29,25 +29,36 @@ forget() {
 }
 
 # The program's own lines; a Wayland protocol log's lines begin with "[".
+# A program still running when a wait ran out may hang: where it waits is
+# the finding, so its threads' backtraces come with the failure.
 fail() {
     echo "FAIL: $*" >&2
     if [[ -s $work/program.log ]]; then
         echo "--- program output" >&2
         grep -v '^\[' "$work/program.log" | tail -n 40 >&2 || true
     fi
+    if [[ -n ${program_pid:-} ]] && kill -0 "$program_pid" 2>/dev/null; then
+        echo "--- backtrace of the running program" >&2
+        if command -v gdb >/dev/null 2>&1; then
+            timeout 60 gdb -batch -p "$program_pid" -ex 'thread apply all bt' 2>&1 \
+                | grep -E '^(Thread|#)' >&2 || true
+        else
+            echo "(gdb is not installed)" >&2
+        fi
+    fi
     exit 1
 }
 
-# Polls `condition` (a command) every 50 ms for up to `seconds`.
+# Polls `condition` (a command) every 50 ms until it holds, for up to
+# `seconds` however long each poll takes.
 wait_until() {
     local seconds=$1
     shift
-    local tries=$((seconds * 20))
-    while ((tries-- > 0)); do
-        "$@" && return 0
+    local deadline=$((${EPOCHREALTIME/[.,]/} + seconds * 1000000))
+    until "$@"; do
+        ((${EPOCHREALTIME/[.,]/} < deadline)) || return 1
         sleep 0.05
     done
-    return 1
 }
 
 # The program reads Complete.dic from its own folder: give it a small one

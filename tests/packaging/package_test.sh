@@ -66,7 +66,13 @@ for _ in {1..100}; do
 done
 (( ${read_bytes:-0} >= dictionary_size )) \
   || fail "the installed program read $read_bytes of the dictionary's $dictionary_size bytes: $(cat "$work/stderr")"
-sleep 1
+# Then it settles in its event loop, its main thread asleep in poll(), or
+# reports what went wrong.
+for _ in {1..100}; do
+  kill -0 "$program_pid" 2>/dev/null || break
+  [[ $(cat "/proc/$program_pid/wchan" 2>/dev/null) == *poll* ]] && break
+  sleep 0.1
+done
 kill -0 "$program_pid" 2>/dev/null || fail "the installed program ended: $(cat "$work/stderr")"
 if grep -q '^Error ' "$work/stderr"; then fail "the installed program reported: $(cat "$work/stderr")"; fi
 kill "$program_pid"; wait "$program_pid" 2>/dev/null || true; program_pid=
