@@ -36,4 +36,22 @@ void forEachLine(QByteArrayView text, Fn fn)
     }
 }
 
+// Calls `fn` with every word of `text`, a view of each run of characters
+// that `inWord(text, i)` accepts, and where it starts.
+template<typename InWord, typename Fn>
+void forEachWord(QStringView text, InWord inWord, Fn fn)
+{
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!inWord(text, i)) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < text.size() && inWord(text, i))
+            ++i;
+        fn(text.sliced(start, i - start), start);
+    }
+}
+
 } // namespace tolvani::dicbuild

@@ -7,6 +7,7 @@
 #include "selection/examples.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvani::dicbuild {
 namespace {
@@ -95,29 +96,23 @@ bool isRomanizedHindi(const DicLine &line, const Romanizer &romanizer)
 
 QString suspicionName(Suspicion kind)
 {
-    switch (kind) {
-    case Suspicion::NounMeansVerb:
-        return QStringLiteral("noun-or-adjective-means-verb");
-    case Suspicion::VerbWithoutVerb:
-        return QStringLiteral("verb-without-verb");
-    case Suspicion::ExampleLacksWord:
-        return QStringLiteral("example-lacks-headword");
-    case Suspicion::HindiExample:
-        return QStringLiteral("hindi-example");
-    case Suspicion::LatinInMeaning:
-        return QStringLiteral("latin-in-meaning");
-    case Suspicion::PlaceholderMeaning:
-        return QStringLiteral("placeholder-meaning");
-    case Suspicion::HindiMisspelling:
-        return QStringLiteral("hindi-misspelling");
-    case Suspicion::ExampleNoFinalStop:
-        return QStringLiteral("example-no-final-stop");
-    case Suspicion::ExampleNoCapital:
-        return QStringLiteral("example-no-capital");
-    case Suspicion::ExampleSpacing:
-        return QStringLiteral("example-spacing");
-    case Suspicion::ExampleUnknownWord:
-        return QStringLiteral("example-unknown-word");
+    using Name = std::pair<Suspicion, const char *>;
+    static constexpr Name names[] = {
+        {Suspicion::NounMeansVerb, "noun-or-adjective-means-verb"},
+        {Suspicion::VerbWithoutVerb, "verb-without-verb"},
+        {Suspicion::ExampleLacksWord, "example-lacks-headword"},
+        {Suspicion::HindiExample, "hindi-example"},
+        {Suspicion::LatinInMeaning, "latin-in-meaning"},
+        {Suspicion::PlaceholderMeaning, "placeholder-meaning"},
+        {Suspicion::HindiMisspelling, "hindi-misspelling"},
+        {Suspicion::ExampleNoFinalStop, "example-no-final-stop"},
+        {Suspicion::ExampleNoCapital, "example-no-capital"},
+        {Suspicion::ExampleSpacing, "example-spacing"},
+        {Suspicion::ExampleUnknownWord, "example-unknown-word"},
+    };
+    for (const auto &[named, name] : names) {
+        if (named == kind)
+            return QString::fromLatin1(name);
     }
     return {};
 }

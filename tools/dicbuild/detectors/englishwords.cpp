@@ -59,24 +59,20 @@ bool EnglishWords::knows(QStringView word) const
 
 QStringList EnglishWords::unknownWords(QStringView example) const
 {
+    // An apostrophe belongs to a word only between two of its letters.
+    auto inWord = [](QStringView text, qsizetype i) {
+        return isAsciiLetter(text[i])
+            || (isApostrophe(text[i]) && i > 0 && isAsciiLetter(text[i - 1]) && i + 1 < text.size()
+                && isAsciiLetter(text[i + 1]));
+    };
     QStringList unknown;
-    qsizetype i = 0;
-    while (i < example.size()) {
-        if (!isAsciiLetter(example[i])) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < example.size()
-               && (isAsciiLetter(example[i])
-                   || (isApostrophe(example[i]) && i + 1 < example.size() && isAsciiLetter(example[i + 1]))))
-            ++i;
+    forEachWord(example, inWord, [&](QStringView word, qsizetype start) {
+        const qsizetype end = start + word.size();
         const bool nextToDigit =
-            (start > 0 && example[start - 1].isDigit()) || (i < example.size() && example[i].isDigit());
-        const QStringView word = example.sliced(start, i - start);
+            (start > 0 && example[start - 1].isDigit()) || (end < example.size() && example[end].isDigit());
         if (!nextToDigit && !knows(word))
             unknown.append(word.toString());
-    }
+    });
     return unknown;
 }
 

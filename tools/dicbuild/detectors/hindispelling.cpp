@@ -77,20 +77,9 @@ QStringList slipsOf(const QString &word)
     return out;
 }
 
-template<typename Fn>
-void forEachWord(QStringView text, Fn fn)
+bool isLetterAt(QStringView text, qsizetype i)
 {
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (!isDevanagariLetter(text[i])) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < text.size() && isDevanagariLetter(text[i]))
-            ++i;
-        fn(text.sliced(start, i - start));
-    }
+    return isDevanagariLetter(text[i]);
 }
 
 } // namespace
@@ -109,7 +98,7 @@ void HindiSpelling::addWordList(QByteArrayView dic)
 
 void HindiSpelling::countWords(QStringView text)
 {
-    forEachWord(text, [this](QStringView word) { ++counts_[normalized(word)]; });
+    forEachWord(text, isLetterAt, [this](QStringView word, qsizetype) { ++counts_[normalized(word)]; });
 }
 
 std::optional<QString> HindiSpelling::likelyIntended(QStringView word) const
@@ -138,7 +127,7 @@ std::optional<QString> HindiSpelling::likelyIntended(QStringView word) const
 QStringList HindiSpelling::suspects(QStringView meaning) const
 {
     QStringList out;
-    forEachWord(meaning, [&](QStringView word) {
+    forEachWord(meaning, isLetterAt, [&](QStringView word, qsizetype) {
         if (const std::optional<QString> intended = likelyIntended(word))
             out.append(word.toString() + QStringLiteral(" → ") + *intended);
     });
