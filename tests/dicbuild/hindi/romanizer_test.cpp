@@ -96,7 +96,47 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"LongANasalBeforeS", u"ट्रांसफार्मर", "transpharmar"},
         RomanizeCase{"YaAfterShortI", u"नियमित", "niyamit"},
         RomanizeCase{"YaAfterLongIInEnglish", u"स्टीयरिंग", "stiyring"},
-        RomanizeCase{"DroppedBeforeWrittenA", u"मेकअप", "mekap"}),
+        RomanizeCase{"DroppedBeforeWrittenA", u"मेकअप", "mekap"},
+        RomanizeCase{"KeptBeforeFinalYi", u"संचयी", "sanchayi"},
+        RomanizeCase{"KeptBeforeFinalYe", u"रुपये", "rupaye"},
+        RomanizeCase{"AdverbInTaya", u"पूर्णतया", "purnataya"},
+        RomanizeCase{"AdverbInTayaAfterPrefix", u"सम्पूर्णतया", "sampurnataya"},
+        RomanizeCase{"KeptBetweenNnaAndNa", u"गणना", "ganana"},
+        RomanizeCase{"KeptAfterAnusvaraBeforeDentalAndR", u"आंतरिक", "antarik"},
+        RomanizeCase{"AnusvaraBeforeDentalAndRInside", u"अंतरिम", "antarim"},
+        RomanizeCase{"AnusvaraBeforeDentalAndLongI", u"अंतरीप", "antarip"},
+        RomanizeCase{"AnusvaraBeforeLabialAndR", u"पारंपरिक", "paramparik"},
+        RomanizeCase{"AnusvaraBeforeLabialAndRAa", u"परंपरागत", "paramparagat"},
+        RomanizeCase{"AnusvaraBeforeRAndTadbhavaEnding", u"संतरा", "santra"},
+        RomanizeCase{"KeptBeforeHAsInsideAPart", u"अंतहीन", "antahin"},
+        RomanizeCase{"VerbStemBeforeCluster", u"बख़्शना", "bakhshna"},
+        RomanizeCase{"SanskritNounInNaAfterCluster", u"कल्पना", "kalpana"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    FinalCluster, Romanize,
+    testing::Values(
+        RomanizeCase{"SanskritKeepsItBeforeR", u"चक्र", "chakra"},
+        RomanizeCase{"NuktaMarksPersian", u"क़ब्र", "qabr"},
+        RomanizeCase{"PersianWithoutNuktaInBr", u"बेसब्र", "besabr"},
+        RomanizeCase{"PersianKr", u"ज़िक्र", "zikr"},
+        RomanizeCase{"PersianAfterPrefix", u"बेफ़िक्र", "befikr"},
+        RomanizeCase{"ListedPersianWord", u"कद्र", "kadr"},
+        RomanizeCase{"DoubledR", u"बर्र", "barr"},
+        RomanizeCase{"SanskritOtherClusterDrops", u"रत्न", "ratn"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    ListedWords, Romanize,
+    testing::Values(
+        RomanizeCase{"EveryA", u"चयापचय", "chayapachay"},
+        RomanizeCase{"EveryAAfterPrefix", u"उपापचय", "upapachay"},
+        RomanizeCase{"EveryAOfAPersianWord", u"इंतज़ार", "intazar"},
+        RomanizeCase{"EveryABeforeAnEnding", u"औषधीय", "aushadhiya"},
+        RomanizeCase{"EveryAOfASanskritWord", u"किंवदंती", "kinvadanti"},
+        RomanizeCase{"EveryABeforeHan", u"नौवहन", "nauvahan"},
+        RomanizeCase{"EveryANotRAndTadbhavaEnding", u"परंपरा", "parampara"},
+        RomanizeCase{"SeparateEchoMember", u"टालमटोल", "talmatol"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,7 +147,9 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"EchoBeforeI", u"गड़बड़ी", "gadbadi"},
         RomanizeCase{"EchoBeforeIAndMore", u"सनसनीखेज", "sansanikhej"},
         RomanizeCase{"EchoBeforeFinalAa", u"गड़बड़ा", "gadbada"},
-        RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"}),
+        RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"},
+        RomanizeCase{"RepeatedAroundAa", u"गरमागरम", "garmagaram"},
+        RomanizeCase{"ShortRepeatedAroundAa", u"ठसाठस", "thasathas"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
