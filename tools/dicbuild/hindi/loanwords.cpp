@@ -11,6 +11,11 @@ namespace tolvani::dicbuild {
 void addMeaning(HindiVocabulary &vocabulary, QStringView headword, QStringView meaning, const Romanizer &plain)
 {
     vocabulary.addText(meaning);
+    addLoanwords(vocabulary, headword, meaning, plain);
+}
+
+void addLoanwords(HindiVocabulary &vocabulary, QStringView headword, QStringView meaning, const Romanizer &plain)
+{
     const std::vector<OutlineLetter> english = consonantOutline(headword);
     if (english.size() < 2)
         return;
