@@ -8,6 +8,7 @@
 #include "english/wordforms.h"
 #include "english/wordnet.h"
 #include "english/wordnetcounts.h"
+#include "hindi/loanwords.h"
 #include "hindi/romanizer.h"
 #include "hindi/wordlists.h"
 #include "selection/coverage.h"
@@ -21,6 +22,8 @@
 #include "tables/supplement.h"
 #include "writer/writer.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace tolvani::dicbuild {
@@ -59,6 +62,23 @@ UsageFrequencies readUsage(const BuildInputs &inputs, const WordNet &wordnet, co
     return usage;
 }
 
+// The romanizer of the build: the source's words tell compounds apart, and
+// a word of a meaning, the source's or one written by hand, that sounds
+// like its headword is a loanword (गैंगस्टर for gangster).
+Romanizer buildRomanizer(const std::vector<SourceEntry> &entries, const HindiWordLists &words,
+                         const Corrections &corrections, const BuildInputs &inputs)
+{
+    HindiVocabulary vocabulary = vocabularyOf(entries, words);
+    const Romanizer plain({}, words);
+    const QString supplement = QStringLiteral("supplement.tsv");
+    auto handWritten = corrections.meaningsAdded();
+    std::ranges::move(supplementMeanings(readTableFile(inputs, supplement), supplement),
+                      std::back_inserter(handWritten));
+    for (const auto &[headword, meaning] : handWritten)
+        addLoanwords(vocabulary, headword, meaning, plain);
+    return Romanizer(std::move(vocabulary), words);
+}
+
 } // namespace
 
 ExceptionWords readExceptionWords(const BuildInputs &inputs)
@@ -70,7 +90,8 @@ Romanizer sourceRomanizer(const BuildInputs &inputs)
 {
     SourceStats stats;
     const HindiWordLists words = HindiWordLists::from(readExceptionWords(inputs));
-    return Romanizer(vocabularyOf(readSourceEntries(inputs.index, inputs.data, stats), words), words);
+    return buildRomanizer(readSourceEntries(inputs.index, inputs.data, stats), words,
+                          readHandTable<Corrections>(inputs, "corrections.tsv"), inputs);
 }
 
 QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Review review)
@@ -82,15 +103,16 @@ QByteArray buildDictionary(const BuildInputs &inputs, BuildReport &report, Revie
     const WordForms forms(wordnet);
 
     // source/: the source's articles; the romanizer (hindi/) splits words
-    // into the parts the source's own words show.
+    // into the parts the source's own words show, and learns loanwords from
+    // them and from the meanings written by hand.
+    auto corrections = readHandTable<Corrections>(inputs, "corrections.tsv");
     std::vector<SourceEntry> entries = readSourceEntries(inputs.index, inputs.data, report.source);
-    const Romanizer romanizer(vocabularyOf(entries, hindiWords), hindiWords);
+    const Romanizer romanizer = buildRomanizer(entries, hindiWords, corrections, inputs);
     std::vector<SourceArticle> articles = usableArticles(std::move(entries), report.source);
 
     // tables/: the hand corrections work on the source's own text, meaning
     // rows before the pieces are repaired and romanized, the others on the
     // lines the articles make.
-    auto corrections = readHandTable<Corrections>(inputs, "corrections.tsv");
     corrections.applyToMeanings(articles);
     std::vector<DicLine> lines = linesFromSource(articles, romanizer, report.source);
     corrections.applyToLines(lines);

@@ -1,38 +1,10 @@
-#include "builder.h"
-#include "hindi/loanwords.h"
 #include "hindi/romanizer.h"
+#include "romanize_cases.h"
 
 #include <gtest/gtest.h>
 
 namespace tolvani::dicbuild {
 namespace {
-
-using namespace Qt::StringLiterals;
-
-// The rules' word lists as the repository's table gives them.
-const HindiWordLists &tableWords()
-{
-    static const HindiWordLists words = HindiWordLists::from(readExceptionWords(BuildInputs{}));
-    return words;
-}
-
-// Reads each word on its own: no vocabulary to split compounds with.
-const Romanizer &plain()
-{
-    static const Romanizer romanizer({}, tableWords());
-    return romanizer;
-}
-
-struct RomanizeCase {
-    const char *name;
-    const char16_t *hindi;
-    const char *latin;
-};
-
-void PrintTo(const RomanizeCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class Romanize : public testing::TestWithParam<RomanizeCase> {};
 
@@ -41,8 +13,6 @@ TEST_P(Romanize, WritesHindiAsItIsTyped)
     const RomanizeCase &c = GetParam();
     EXPECT_EQ(plain().romanize(QStringView(c.hindi)).toStdString(), c.latin);
 }
-
-auto caseName = [](const testing::TestParamInfo<RomanizeCase> &info) { return std::string(info.param.name); };
 
 INSTANTIATE_TEST_SUITE_P(
     Letters, Romanize,
@@ -126,7 +96,47 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"LongANasalBeforeS", u"ट्रांसफार्मर", "transpharmar"},
         RomanizeCase{"YaAfterShortI", u"नियमित", "niyamit"},
         RomanizeCase{"YaAfterLongIInEnglish", u"स्टीयरिंग", "stiyring"},
-        RomanizeCase{"DroppedBeforeWrittenA", u"मेकअप", "mekap"}),
+        RomanizeCase{"DroppedBeforeWrittenA", u"मेकअप", "mekap"},
+        RomanizeCase{"KeptBeforeFinalYi", u"संचयी", "sanchayi"},
+        RomanizeCase{"KeptBeforeFinalYe", u"रुपये", "rupaye"},
+        RomanizeCase{"AdverbInTaya", u"पूर्णतया", "purnataya"},
+        RomanizeCase{"AdverbInTayaAfterPrefix", u"सम्पूर्णतया", "sampurnataya"},
+        RomanizeCase{"KeptBetweenNnaAndNa", u"गणना", "ganana"},
+        RomanizeCase{"KeptAfterAnusvaraBeforeDentalAndR", u"आंतरिक", "antarik"},
+        RomanizeCase{"AnusvaraBeforeDentalAndRInside", u"अंतरिम", "antarim"},
+        RomanizeCase{"AnusvaraBeforeDentalAndLongI", u"अंतरीप", "antarip"},
+        RomanizeCase{"AnusvaraBeforeLabialAndR", u"पारंपरिक", "paramparik"},
+        RomanizeCase{"AnusvaraBeforeLabialAndRAa", u"परंपरागत", "paramparagat"},
+        RomanizeCase{"AnusvaraBeforeRAndTadbhavaEnding", u"संतरा", "santra"},
+        RomanizeCase{"KeptBeforeHAsInsideAPart", u"अंतहीन", "antahin"},
+        RomanizeCase{"VerbStemBeforeCluster", u"बख़्शना", "bakhshna"},
+        RomanizeCase{"SanskritNounInNaAfterCluster", u"कल्पना", "kalpana"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    FinalCluster, Romanize,
+    testing::Values(
+        RomanizeCase{"SanskritKeepsItBeforeR", u"चक्र", "chakra"},
+        RomanizeCase{"NuktaMarksPersian", u"क़ब्र", "qabr"},
+        RomanizeCase{"PersianWithoutNuktaInBr", u"बेसब्र", "besabr"},
+        RomanizeCase{"PersianKr", u"ज़िक्र", "zikr"},
+        RomanizeCase{"PersianAfterPrefix", u"बेफ़िक्र", "befikr"},
+        RomanizeCase{"ListedPersianWord", u"कद्र", "kadr"},
+        RomanizeCase{"DoubledR", u"बर्र", "barr"},
+        RomanizeCase{"SanskritOtherClusterDrops", u"रत्न", "ratn"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    ListedWords, Romanize,
+    testing::Values(
+        RomanizeCase{"EveryA", u"चयापचय", "chayapachay"},
+        RomanizeCase{"EveryAAfterPrefix", u"उपापचय", "upapachay"},
+        RomanizeCase{"EveryAOfAPersianWord", u"इंतज़ार", "intazar"},
+        RomanizeCase{"EveryABeforeAnEnding", u"औषधीय", "aushadhiya"},
+        RomanizeCase{"EveryAOfASanskritWord", u"किंवदंती", "kinvadanti"},
+        RomanizeCase{"EveryABeforeHan", u"नौवहन", "nauvahan"},
+        RomanizeCase{"EveryANotRAndTadbhavaEnding", u"परंपरा", "parampara"},
+        RomanizeCase{"SeparateEchoMember", u"टालमटोल", "talmatol"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,7 +147,9 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"EchoBeforeI", u"गड़बड़ी", "gadbadi"},
         RomanizeCase{"EchoBeforeIAndMore", u"सनसनीखेज", "sansanikhej"},
         RomanizeCase{"EchoBeforeFinalAa", u"गड़बड़ा", "gadbada"},
-        RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"}),
+        RomanizeCase{"VerbStemIsNoEcho", u"पनपना", "panapna"},
+        RomanizeCase{"RepeatedAroundAa", u"गरमागरम", "garmagaram"},
+        RomanizeCase{"ShortRepeatedAroundAa", u"ठसाठस", "thasathas"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,136 +168,6 @@ INSTANTIATE_TEST_SUITE_P(
         RomanizeCase{"EnglishUnchanged", u"I bought a pen.", "I bought a pen."},
         RomanizeCase{"JoinerKeepsConjunct", u"क\u094D\u200Dषमा", "kshama"},
         RomanizeCase{"Empty", u"", ""}),
-    caseName);
-
-// Words of the source the cases below split into (or must not): each word
-// occurs once unless repeated.
-HindiVocabulary testVocabulary()
-{
-    HindiVocabulary vocabulary;
-    vocabulary.addText(u"सफल, समर्थ परिचित अपेक्षित अधिकार हरण~करना सुविधा अपमान सफलता अनुभव सिलवट "
-                       u"राज राज महल महल शब्द शब्द कोश कोश ग्रीष्म ग्रीष्म ऋतु ऋतु गला लना पहल नकल "
-                       u"खुर खुर चना चना आर आर आर आर क्षण क्षण रण रण आधुनिक आधुनिक समाधान स्पष्ट उच्च उच्च वंश वंश "
-                       u"पति पति पति पति पति रक्त हाज़िरी अन्त रंग अन्तर अन्तर अंग रखा रखना रखना कतरन कतरना "
-                       u"सुन हरा सुनना सुनना घुड़ सवार कला अलग अलग लगाई भोजन नियम अनुसार रचना रचना "
-                       u"ग्रह देश प्रसन्न चित एक एक एक एक एक बदलना अनन्त धर्म निरपेक्ष सर सर सर सर सर जादूगर");
-    addMeaning(vocabulary, u"rubber", u"रबर", plain());
-    addMeaning(vocabulary, u"interview", u"साक्षात्कार, इंटरव्यू~लेना", plain());
-    addMeaning(vocabulary, u"platoon", u"पलटन", plain());
-    addMeaning(vocabulary, u"camera", u"कैमरा", plain());
-    addMeaning(vocabulary, u"simian", u"वानर के समान", plain());
-    addMeaning(vocabulary, u"lipstick", u"लिपस्टिक", plain());
-    addMeaning(vocabulary, u"jungle", u"जंगल", plain());
-    return vocabulary;
-}
-
-class RomanizeParts : public testing::TestWithParam<RomanizeCase> {};
-
-TEST_P(RomanizeParts, DecidesTheSchwaInEachPart)
-{
-    static const Romanizer romanizer(testVocabulary(), tableWords());
-    const RomanizeCase &c = GetParam();
-    EXPECT_EQ(romanizer.romanize(QStringView(c.hindi)).toStdString(), c.latin);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Prefix, RomanizeParts,
-    testing::Values(
-        RomanizeCase{"NegativeBeforeS", u"असफल", "asaphal"},
-        RomanizeCase{"NegativeBeforeCluster", u"असमर्थ", "asamarth"},
-        RomanizeCase{"NegativeBeforePari", u"अपरिचित", "aparichit"},
-        RomanizeCase{"SharesTheShortVowel", u"अनपेक्षित", "anapekshit"},
-        RomanizeCase{"SharesBeforeDh", u"अनधिकार", "anadhikar"},
-        RomanizeCase{"KeepsItsABeforeH", u"अपहरण", "apaharan"},
-        RomanizeCase{"BeforeSuffixedWord", u"असमाधानीय", "asamadhaniya"},
-        RomanizeCase{"NotBeforeTwoSyllables", u"अगला", "agla"},
-        RomanizeCase{"TwoSyllablePrefixNeedsThreeAfter", u"बदलना", "badalna"},
-        RomanizeCase{"NotBeforeUnknownWord", u"असमय", "asmay"},
-        RomanizeCase{"TwoSyllablePrefixBeforeCommonShortWord", u"अधिपति", "adhipati"},
-        RomanizeCase{"PersianPrefixBeforeH", u"गैरहाज़िरी", "gairhaziri"},
-        RomanizeCase{"NotOffACommonerWordWithAnEnding", u"अलगाई", "algai"},
-        RomanizeCase{"NotBeforeALoanword", u"अरबर", "arbar"}),
-    caseName);
-
-INSTANTIATE_TEST_SUITE_P(
-    Loanword, RomanizeParts,
-    testing::Values(
-        RomanizeCase{"AWhereTheEnglishHasVowels", u"इंटरव्यू", "intarvyu"},
-        RomanizeCase{"FirstSyllableKeepsItsA", u"पलटन", "paltan"},
-        RomanizeCase{"FewerASpokenThanSpelled", u"कैमरा", "kaimra"},
-        RomanizeCase{"NoAWhereTheEnglishHasNone", u"लिपस्टिक", "lipstik"},
-        RomanizeCase{"NoTwoFinalConsonants", u"जंगल", "jangal"},
-        RomanizeCase{"NoLoanInsideAPhrase", u"असमान", "asaman"}),
-    caseName);
-
-INSTANTIATE_TEST_SUITE_P(
-    Suffix, RomanizeParts,
-    testing::Values(
-        RomanizeCase{"Janak", u"सुविधाजनक", "suvidhajanak"},
-        RomanizeCase{"JanakAfterConsonant", u"अपमानजनक", "apmanjanak"},
-        RomanizeCase{"IkaranKeepsTheStemsReading", u"प्रकटीकरण", "prakatikaran"},
-        RomanizeCase{"IkritAfterACluster", u"निःशस्त्रीकृत", "nihshastrikrit"},
-        RomanizeCase{"PrefixAndSuffix", u"असफलता", "asaphalta"},
-        RomanizeCase{"TaAfterClusterKeepsA", u"स्पष्टता", "spashtata"},
-        RomanizeCase{"UnknownStemBeforeLongMember", u"ब्रह्मवादी", "brahmvadi"},
-        RomanizeCase{"ManAfterCluster", u"वर्तमान", "vartaman"},
-        RomanizeCase{"EndingIAfterLongStem", u"अनुभवी", "anubhavi"},
-        RomanizeCase{"EndingIAfterShortStem", u"पहली", "pahli"},
-        RomanizeCase{"PluralAfterLongStem", u"सिलवटें", "silvaten"},
-        RomanizeCase{"PluralAfterUnknownLongStem", u"करवटें", "karvaten"},
-        RomanizeCase{"EndingIAfterUnknownLongStem", u"हथकडी", "hathkadi"},
-        RomanizeCase{"VerbFormIsNoUnknownStem", u"बदलती", "badalti"},
-        RomanizeCase{"FeminineInNiIsNoUnknownStem", u"जादूगरनी", "jadugarni"},
-        RomanizeCase{"UnknownStemWithHKeepsPlainRules", u"कचहरी", "kachahri"},
-        RomanizeCase{"AgentInChiIsNoUnknownStem", u"चिलमची", "chilamchi"},
-        RomanizeCase{"TaAfterStemSpelledWithNasalLetter", u"अनंतता", "anantata"}),
-    caseName);
-
-INSTANTIATE_TEST_SUITE_P(
-    Compound, RomanizeParts,
-    testing::Values(
-        RomanizeCase{"TwoWords", u"राजमहल", "rajmahal"},
-        RomanizeCase{"ClusterBeforeConsonant", u"शब्दकोश", "shabdkosh"},
-        RomanizeCase{"ClusterBeforeVowel", u"ग्रीष्मऋतु", "grishmaritu"},
-        RomanizeCase{"DoubledConsonantBeforeConsonant", u"उच्चवंश", "uchchavansh"},
-        RomanizeCase{"DoubledNasalBeforeConsonant", u"प्रसन्नचित", "prasannchit"},
-        RomanizeCase{"ClusterWordAfterUnknownMember", u"बुधग्रह", "budhgrah"},
-        RomanizeCase{"UnknownClusterWordAfterMember", u"देशव्यापी", "deshvyapi"},
-        RomanizeCase{"SanskritEndingTraIsNoMember", u"एकत्रित", "ekatrit"},
-        RomanizeCase{"SClusterIsNoMember", u"सरस्वती", "sarasvati"},
-        RomanizeCase{"VerbIsNoCompound", u"खुरचना", "khurachna"},
-        RomanizeCase{"RareShortMember", u"आरक्षण", "arakshan"},
-        RomanizeCase{"ShortFinalMember", u"आधुनिकरण", "adhunikaran"},
-        RomanizeCase{"UnknownMemberFallsBack", u"रजतमहल", "rajtamhal"},
-        RomanizeCase{"ClusterKeepsItsABeforeH", u"रक्तहीन", "raktahin"},
-        RomanizeCase{"MemberSpelledWithoutNukta", u"घुडसवार", "ghudsavar"},
-        RomanizeCase{"MemberWithPluralEnding", u"रंगकलाएँ", "rangkalaen"},
-        RomanizeCase{"MemberWithTa", u"धर्मनिरपेक्षता", "dharmnirpekshata"},
-        RomanizeCase{"LeftMemberGoesOnIntoAWord", u"अन्तरंग", "antarang"},
-        RomanizeCase{"VerbFormIsNoMember", u"अंगरखा", "angarkha"},
-        RomanizeCase{"RareVerbStemIsNoMember", u"सुनहरा", "sunahra"},
-        RomanizeCase{"NounInNiFromAVerb", u"कतरनी", "katarni"},
-        RomanizeCase{"VowelMemberAfterWord", u"भोजनालय", "bhojanalay"},
-        RomanizeCase{"VowelMemberAfterUnwrittenStem", u"आयताकार", "ayatakar"},
-        RomanizeCase{"VowelMemberTakesThePlaceOfTheA", u"कार्यालय", "karyalay"},
-        RomanizeCase{"ShortAMember", u"नियमानुसार", "niyamanusar"},
-        RomanizeCase{"AvaliKeepsItsA", u"नियमावली", "niyamavali"},
-        RomanizeCase{"StemWrittenWithAaKeepsIt", u"रचनात्मक", "rachnatmak"}),
-    caseName);
-
-INSTANTIATE_TEST_SUITE_P(
-    Stem, RomanizeParts,
-    testing::Values(
-        RomanizeCase{"RanAfterLongVowel", u"पर्यावरण", "paryavaran"},
-        RomanizeCase{"HaranAfterLongVowel", u"उदाहरण", "udaharan"},
-        RomanizeCase{"RanAfterShortVowel", u"अनुसरण", "anusaran"},
-        RomanizeCase{"Lan", u"संकलन", "sankalan"},
-        RomanizeCase{"Man", u"प्रशमन", "prashaman"},
-        RomanizeCase{"Tan", u"आयतन", "ayatan"},
-        RomanizeCase{"ShortFormJagran", u"जागरण", "jagran"},
-        RomanizeCase{"ShortFormVitran", u"वितरण", "vitran"},
-        RomanizeCase{"ShortFormVivran", u"विवरण", "vivran"},
-        RomanizeCase{"OtherEndingUnchanged", u"नफरत", "naphrat"}),
     caseName);
 
 // A romanizer reads with its own vocabulary and word lists only: one built

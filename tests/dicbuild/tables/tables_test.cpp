@@ -44,6 +44,9 @@ TEST(Corrections, ChangeMeaningPiecesBeforeTheyAreRomanized)
     EXPECT_EQ(articles[3].entry.senses, QStringList{u"रहना"_s}) << "another code is another entry";
     EXPECT_TRUE(table.stale().isEmpty());
     EXPECT_EQ(table.appliedByField().at(u"meaning"_s), 3);
+    using Meanings = std::vector<std::pair<QString, QString>>;
+    EXPECT_EQ(table.meaningsAdded(), (Meanings{{u"flamboyantly"_s, u"आकर्षक ढंग से"_s}, {u"shall"_s, u"गा, चाहिए"_s}}))
+        << "what the romanizer learns loanwords from; a dropped meaning adds none";
 }
 
 TEST(Corrections, ChangeCodesExamplesAndDropEntries)
@@ -142,6 +145,10 @@ TEST(Supplement, RowsBecomeRomanizedLines)
     EXPECT_EQ(lines[0].origin, Origin::Supplement);
     EXPECT_EQ(lines[1].headword, u"January");
     EXPECT_GT(lines[0].sourceOrder, 7) << "after every source line";
+    const auto meanings = supplementMeanings("headword\tcode\thindi\texample\tnote\n"
+                                             "gangster\tn\tगैंगस्टर\tThe gangster fled.\t\n",
+                                             u"supplement.tsv"_s);
+    EXPECT_EQ(meanings, (std::vector<std::pair<QString, QString>>{{u"gangster"_s, u"गैंगस्टर"_s}}));
 }
 
 TEST(Supplement, RejectsWhatTheSourceHasAndBadRows)

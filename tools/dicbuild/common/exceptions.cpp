@@ -10,7 +10,8 @@ namespace {
 constexpr std::array<const char *, kExceptionRules> kRuleNames = {
     "prefix",         "persian-prefix", "suffix",        "plain-stem-suffix", "joined-postposition",
     "vowel-member",   "one-word",       "separate-member", "separate-final-member", "light-verb",
-    "short-form",     "keeps-every-a",  "not-inflected", "noun-in-na",        "verb-stem",
+    "member",         "short-form",     "keeps-every-a", "persian-word",      "not-inflected",
+    "noun-in-na",     "verb-stem",
 };
 
 } // namespace

@@ -22,9 +22,11 @@ enum class ExceptionRule {
     SeparateMember,     // a member read apart wherever it stands: अर्थ-शास्त्र
     SeparateFinalMember, // a member read apart at the end of a word: अमूर्ति-करण
     LightVerb,          // a verb that makes a verb of the word before it: इंटरव्यू लेना
+    Member,             // a member of compounds the source never writes alone: नमक-हराम
     // hindi: where the inherent a is said
     ShortForm,          // a noun in -रण, -मन, -लन, -तन said short: जागरण, jagran
     KeepsEveryA,        // a part said with every inherent a: आवली, avali
+    PersianWord,        // a Persian or Arabic word written without a nukta: उम्र, umr
     // english
     NotInflected,       // a word that only looks like a form of another: evening
     // detectors

@@ -116,6 +116,24 @@ constexpr char16_t withoutNukta(char16_t c)
     return (c >= kQa && c <= kYya) ? bases[c - kQa] : c;
 }
 
+// The independent vowel a vowel sign stands for (ि => इ), or 0.
+constexpr char16_t independentVowel(char16_t sign)
+{
+    switch (sign) {
+    case kSignAa: return kLetterAa;
+    case kSignI: return kLetterI;
+    case kSignIi: return kLetterIi;
+    case kSignU: return kLetterU;
+    case kSignUu: return kLetterUu;
+    case kSignVocalicR: return kLetterVocalicR;
+    case kSignE: return kLetterE;
+    case kSignAi: return kLetterAi;
+    case kSignO: return kLetterO;
+    case kSignAu: return kLetterAu;
+    default: return 0;
+    }
+}
+
 constexpr bool isOneOf(char16_t c, std::initializer_list<char16_t> letters)
 {
     return std::find(letters.begin(), letters.end(), c) != letters.end();

@@ -14,4 +14,8 @@ namespace tolvani::dicbuild {
 // without a vocabulary, says how the word sounds.
 void addMeaning(HindiVocabulary &vocabulary, QStringView headword, QStringView meaning, const Romanizer &plain);
 
+// Only the loanwords of a meaning, its words left uncounted: for meanings
+// written by hand, which replace the source's rather than add to its use.
+void addLoanwords(HindiVocabulary &vocabulary, QStringView headword, QStringView meaning, const Romanizer &plain);
+
 } // namespace tolvani::dicbuild

@@ -42,10 +42,22 @@ qsizetype echoPairEnd(QStringView word)
     return longA || vowel == kSignIi ? third : -1;
 }
 
+// A word repeated around -ा- (गरमा-गरम, ठसा-ठस) reads each half on its
+// own: garmagaram. Where the first half ends, or -1.
+qsizetype repeatedAroundAaEnd(QStringView word)
+{
+    const qsizetype half = word.size() / 2;
+    const bool repeated = word.size() % 2 == 1 && half >= 2 && word[half].unicode() == kSignAa
+        && isDevanagariConsonant(word[half - 1].unicode()) && word.first(half) == word.sliced(half + 1);
+    return repeated ? half + 1 : -1;
+}
+
 } // namespace
 
 QStringList morphemeParts(QStringView word, const HindiVocabulary &vocabulary, const HindiWordLists &words)
 {
+    if (const qsizetype halfEnd = repeatedAroundAaEnd(word); halfEnd > 0)
+        return {word.first(halfEnd).toString(), word.sliced(halfEnd).toString()};
     if (const qsizetype pairEnd = echoPairEnd(word); pairEnd > 0)
         return QStringList{word.first(pairEnd).toString()} + morphemeParts(word.sliced(pairEnd), vocabulary, words);
     if (vocabulary.isEmpty())

@@ -1,10 +1,12 @@
 #include "hindi/romanizer.h"
 
 #include "hindi/devanagari.h"
+#include "hindi/loanschwa.h"
 #include "hindi/morphology.h"
 #include "hindi/schwa.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace tolvani::dicbuild {
@@ -38,6 +40,13 @@ bool continuesWord(char16_t c)
 
 } // namespace
 
+Romanizer::Romanizer(HindiVocabulary vocabulary, HindiWordLists words)
+    : vocabulary_(std::move(vocabulary)), words_(std::move(words))
+{
+    if (!vocabulary_.isEmpty())
+        vocabulary_.addText(words_.members.join(u' '));
+}
+
 QString Romanizer::romanizeWord(QStringView word) const
 {
     // -ीकरण and -ीकृत make a noun or participle of the word before them,
@@ -53,6 +62,7 @@ QString Romanizer::romanizeWord(QStringView word) const
     }
     std::vector<Syllable> syllables;
     QString prefix;
+    QStringView previous;
     for (const QString &part : morphemeParts(word, vocabulary_, words_)) {
         const qsizetype split = separateMemberAt(part, words_);
         for (QStringView piece : split > 0 ? std::vector<QStringView>{QStringView(part).first(split),
@@ -61,7 +71,10 @@ QString Romanizer::romanizeWord(QStringView word) const
             std::vector<Syllable> own = partSyllables(piece, words_);
             if (!syllables.empty() && !own.empty()) {
                 Syllable &last = syllables.back();
-                if (keepsSchwaAtSeam(syllables, own.front(), prefix, piece, words_))
+                // A part said with each of its a's says its last one too
+                // before another part: आत्म-कथा is atmakatha.
+                if (keepsSchwaAtSeam(syllables, own.front(), prefix, piece, words_)
+                    || words_.keepEveryA.contains(previous))
                     last.keepSchwa = true;
                 // A member's a or aa takes the place of the a before it: कार्य-आलय.
                 if (startsWithA(own.front()) && last.kind == Syllable::Vowel::Inherent)
@@ -69,6 +82,7 @@ QString Romanizer::romanizeWord(QStringView word) const
             }
             syllables.insert(syllables.end(), own.begin(), own.end());
             prefix.clear();
+            previous = piece;
         }
         if (words_.isPrefix(part))
             prefix = part;

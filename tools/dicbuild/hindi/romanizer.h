@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <utility>
-
 namespace tolvani::dicbuild {
 
 // Writes Hindi in plain ASCII as it is commonly typed: long vowels like
@@ -26,10 +24,8 @@ public:
     // Splits words into the parts the vocabulary's words show, the lists
     // telling affixes and the words the rules treat apart. Without a
     // vocabulary each word but a sound word is read as one part.
-    explicit Romanizer(HindiVocabulary vocabulary = {}, HindiWordLists words = {})
-        : vocabulary_(std::move(vocabulary)), words_(std::move(words))
-    {
-    }
+    // The lists' members count as words the vocabulary has once.
+    explicit Romanizer(HindiVocabulary vocabulary = {}, HindiWordLists words = {});
 
     QString romanize(QStringView text) const;
 

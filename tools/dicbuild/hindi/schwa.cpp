@@ -2,7 +2,6 @@
 
 #include "hindi/devanagari.h"
 #include "hindi/splits.h"
-#include "hindi/vocabulary.h"
 
 #include <algorithm>
 
@@ -61,10 +60,11 @@ std::size_t verbEndingStart(QStringView word, const std::vector<Syllable> &sylla
     return std::size_t(-1);
 }
 
-// The prefix सं (सं-गति, अ-सं-र-चित, सं-यम) and the Sanskrit -ां- of
-// अंतर, अंजलि (रूपां-तरित, श्रद्धां-जलि) end in a nasal consonant: the
-// consonant after it keeps its a, as after a cluster; not in words that
-// only look like these (संतरा, संकरे).
+// The prefix सं (सं-गति, अ-सं-र-चित, सं-यम), the Sanskrit -ां- of अंतर,
+// अंजलि (रूपां-तरित, श्रद्धां-जलि) and any anusvara before a dental or
+// labial and r (अं-त-रिक्ष, आं-त-रिक, पारं-प-रिक) end in a nasal consonant:
+// the consonant after it keeps its a, as after a cluster; not in words
+// that only look like these (संतरा, संकरे).
 bool afterNasalConsonant(const std::vector<Syllable> &syllables, std::size_t k)
 {
     const std::size_t at = k - 1;
@@ -72,7 +72,10 @@ bool afterNasalConsonant(const std::vector<Syllable> &syllables, std::size_t k)
     const bool initial = at == 0 || (at == 1 && startsWithA(syllables[0]));
     const bool sam = initial && nasal.kind == Vowel::Inherent && nasal.isSingle(kSa);
     const bool longA = nasal.hasVowel(kSignAa);
-    if (!nasal.anusvara || !(sam || longA))
+    const Syllable &after = syllables[k + 1];
+    const bool beforeR = after.isSingle(kRa) && syllables[k].onset.size() == 1
+        && isOneOf(syllables[k].onset.front().base, {kTa, kTha, kDa, kDha, kPa, kPha, kBa, kBha});
+    if (!nasal.anusvara || !(sam || longA || beforeR))
         return false;
     if (syllables[k].onset.size() != 1)
         return false;
@@ -81,7 +84,6 @@ bool afterNasalConsonant(const std::vector<Syllable> &syllables, std::size_t k)
         return true;
     if (longA && (consonant.nukta || consonant.base > kMa))
         return false; // ट्रांसफार्मर: before s it is a nasal vowel
-    const Syllable &after = syllables[k + 1];
     const bool tadbhavaEnding = k + 2 == syllables.size() && after.kind == Vowel::Explicit
         && isOneOf(after.vowel, {kSignAa, kSignIi, kSignE});
     return after.onset.size() == 1 && !tadbhavaEnding;
@@ -98,14 +100,43 @@ bool joinsWithH(const Syllable &s, const Syllable &next)
     return isOneOf(s.onset.front().base, {kTa, kPa, kBa, kSa});
 }
 
+// Persian and Arabic words say no a after a final cluster, where Sanskrit
+// keeps it before r: क़ब्र is qabr, फ़िक्र fikr, but वक्र vakra. A nukta on
+// क, ख, ग, ज or फ marks them (ड़ and ढ़ are Hindi's own), and so does a
+// final ब्र, which ends no Sanskrit word (सब्र, sabr); the others are listed
+// (उम्र, umr).
+bool isPersianWord(QStringView part, const std::vector<Syllable> &syllables, const HindiWordLists &words)
+{
+    const bool nukta = std::any_of(syllables.begin(), syllables.end(), [](const Syllable &s) {
+        return std::any_of(s.onset.begin(), s.onset.end(), [](Consonant c) {
+            return c.nukta && isOneOf(c.base, {kKa, kKha, kGa, kJa, kPha});
+        });
+    });
+    return nukta || part.endsWith(u"ब्र") || words.persianWords.contains(part);
+}
+
+// ण and न are both written n: without the a between them गणना would read
+// ganna (गन्ना), so the a is said (ganana). न before न keeps it only where
+// `naBeforeNa` says: not before a verb's ending (jan-na), but before -नीय
+// (mana-niya). A member before another is read apart (pran-nashak,
+// bhavan-nirman).
+bool readsAsDoubled(const Syllable &s, const Syllable &next, bool naBeforeNa)
+{
+    const char16_t last = s.onset.back().base;
+    return !next.onset.empty() && next.onset.front().base == kNa && (last == kNna || (last == kNa && naBeforeNa));
+}
+
 // The final a is said after a cluster that ends in y, r or v (karya,
-// vakra, bandhutva) and in -iya, as the adjective ending is typed
+// vakra, bandhutva), but not after a doubled r, one long sound (barr), nor
+// in a Persian word; and in -iya, as the adjective ending is typed
 // (bhartiya, priya).
-bool finalSchwaKept(const std::vector<Syllable> &syllables)
+bool finalSchwaKept(const std::vector<Syllable> &syllables, bool persian)
 {
     const Syllable &last = syllables.back();
     const Syllable &beforeLast = syllables[syllables.size() - 2];
-    const bool conjunct = last.onset.size() >= 2 && endsInSemivowelOrR(last.onset);
+    const std::size_t n = last.onset.size();
+    const bool doubledR = n >= 2 && last.onset[n - 1].base == kRa && last.onset[n - 2].base == kRa;
+    const bool conjunct = n >= 2 && endsInSemivowelOrR(last.onset) && !doubledR && !persian;
     const bool iya = last.isSingle(kYa) && beforeLast.kind == Vowel::Explicit && isIVowel(beforeLast.vowel);
     return conjunct || iya;
 }
@@ -129,26 +160,36 @@ bool medialSchwaKept(const std::vector<Syllable> &syllables, std::size_t k, std:
     // So do the participles in -इत: prachalit, virachit, sankalit.
     const bool beforeParticipleIt = k + 3 == n && after.hasVowel(kSignI) && after.onset.size() == 1
         && syllables[n - 1].kind == Vowel::Inherent && syllables[n - 1].isSingle(kTa);
-    return iya || afterNasal || beforeFinalShortI || beforeParticipleIt || joinsWithH(s, after);
+    // A final yi or ye would read as a cluster with the consonant before
+    // it: vijayi, sanchayi, rupaye; and -तया, the adverb of -ता, is said
+    // whole: purnataya.
+    const bool finalY = k + 2 == n && after.isSingle(kYa)
+        && (after.hasVowel(kSignIi) || after.hasVowel(kSignE) || (s.isSingle(kTa) && after.hasVowel(kSignAa)));
+    return iya || afterNasal || beforeFinalShortI || beforeParticipleIt || finalY || joinsWithH(s, after)
+        || readsAsDoubled(s, after, k + 1 != verbEnding);
 }
 
 // Hindi speech drops the inherent a at the end of a word and between a
 // sounded syllable and a consonant followed by a vowel (V C _ C V). The
 // rule runs from the right, so each drop sees the drops after it:
 // समझना keeps the a of म because झ has already lost its own.
-void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::size_t verbEnding)
+void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::size_t verbEnding, bool persian)
 {
     const std::size_t n = syllables.size();
     if (n < 2)
         return;
-    if (syllables.back().schwaDeletable() && !finalSchwaKept(syllables))
+    if (syllables.back().schwaDeletable() && !finalSchwaKept(syllables, persian))
         syllables.back().keepSchwa = false;
     // The syllable before -रण, -मन, -लन, -तन (see keepsSchwaBeforeEnding).
     const std::size_t kept = keepBeforeEnding ? n - 3 : n;
     for (std::size_t k = n - 2; k >= 1; --k) {
         Syllable &s = syllables[k];
         const Syllable &after = syllables[k + 1];
-        if (k != kept && s.schwaDeletable() && s.onset.size() == 1 && syllables[k - 1].sounded()
+        // A Persian verb's stem (बख़्श-ना) is no Sanskrit noun in -ना
+        // (कल्पना, kalpana): its cluster says no a before the ending.
+        const bool persianStem = persian && k + 2 == n && after.isSingle(kNa) && after.hasVowel(kSignAa)
+            && s.onset.size() >= 2;
+        if (k != kept && s.schwaDeletable() && (s.onset.size() == 1 || persianStem) && syllables[k - 1].sounded()
             && soundsAsOne(after.onset) && after.sounded() && !medialSchwaKept(syllables, k, verbEnding))
             s.keepSchwa = false;
         // An a or aa written after the consonant takes the place of its a: मेकअप.
@@ -162,7 +203,8 @@ void dropSchwas(std::vector<Syllable> &syllables, bool keepBeforeEnding, std::si
 std::vector<Syllable> partSyllables(QStringView part, const HindiWordLists &words)
 {
     std::vector<Syllable> own = parseWord(part);
-    dropSchwas(own, keepsSchwaBeforeEnding(part, own, words), verbEndingStart(part, own));
+    dropSchwas(own, keepsSchwaBeforeEnding(part, own, words), verbEndingStart(part, own),
+               isPersianWord(part, own, words));
     if (words.keepEveryA.contains(part)) {
         for (std::size_t k = 0; k + 1 < own.size(); ++k)
             own[k].keepSchwa = own[k].keepSchwa || own[k].kind == Vowel::Inherent;
@@ -190,71 +232,23 @@ bool keepsSchwaAtSeam(const std::vector<Syllable> &before, const Syllable &next,
     if (next.onset.empty())
         return !nextIsSuffix && !startsWithA(next);
     // So does a t that closes a cluster before the abstract -ता, where
-    // three consonants would meet: ananta-ta, jivanta-ta.
-    if (nextPart == u"ता" && last.onset.back().base == kTa && closedBefore)
+    // three consonants would meet: ananta-ta, jivanta-ta; and a t or ṭ
+    // alone, which would read doubled: ekjuta-ta, nikata-ta.
+    const bool tBeforeTa = last.isSingle(kTta) || last.isSingle(kTa) || (last.onset.back().base == kTa && closedBefore);
+    if (nextPart == u"ता" && tBeforeTa)
         return true;
     // A cluster keeps it before h, which would otherwise read as an
-    // aspirate or a third consonant: rakta-hin, atma-hatya.
-    if (next.onset.front().base == kHa && last.onset.size() >= 2)
+    // aspirate or a third consonant: rakta-hin, atma-hatya; and so does a
+    // t, p, b or s (anta-hin), as inside a part.
+    if (next.onset.front().base == kHa && (last.onset.size() >= 2 || joinsWithH(last, next)))
+        return true;
+    if (nextIsSuffix && readsAsDoubled(last, next, true))
         return true;
     // No consonant can follow a doubled one: uchcha-vansh, uchcha-tar; a
     // doubled nasal closes the syllable: prasann-chit.
     const std::size_t n = last.onset.size();
     return n >= 2 && last.onset[n - 1].base == last.onset[n - 2].base
         && !isOneOf(last.onset[n - 1].base, {kNna, kNa, kMa});
-}
-
-void placeSchwasAsSpelled(std::vector<Syllable> &syllables, QStringView english)
-{
-    // The consonants of the Hindi word in Latin letters, each letter marked
-    // with its syllable; the a's are left out, as the outline skips vowels.
-    QString latin;
-    std::vector<std::size_t> syllableOf;
-    std::vector<qsizetype> lastOnsetChar(syllables.size(), -1);
-    for (std::size_t k = 0; k < syllables.size(); ++k) {
-        const Syllable &s = syllables[k];
-        for (const Consonant &c : s.onset) {
-            latin += consonantText(c);
-            syllableOf.resize(latin.size(), k);
-        }
-        lastOnsetChar[k] = s.onset.empty() ? -1 : latin.size() - 1;
-        if (s.nasal) {
-            latin += isLabial(k + 1 < syllables.size() ? &syllables[k + 1] : nullptr) ? u'm' : u'n';
-            syllableOf.resize(latin.size(), k);
-        }
-    }
-    const std::vector<OutlineLetter> hindi = consonantOutline(latin);
-    const std::vector<OutlineLetter> spelled = consonantOutline(english);
-    if (!sameOutline(hindi, spelled))
-        return;
-    std::vector<std::pair<std::size_t, bool>> placed; // syllable, keeps its a
-    int spoken = 0;
-    int written = 0;
-    for (std::size_t i = 0; i + 1 < hindi.size(); ++i) {
-        const std::size_t k = syllableOf[hindi[i].last];
-        const Syllable &s = syllables[k];
-        if (hindi[i].last != lastOnsetChar[k] || !s.schwaDeletable() || k + 1 == syllables.size()
-            || syllableOf[hindi[i + 1].first] == k)
-            continue;
-        const QStringView between = english.sliced(spelled[i].last + 1, spelled[i + 1].first - spelled[i].last - 1);
-        const bool vowel = std::any_of(between.begin(), between.end(),
-                                       [](QChar c) { return QStringView(u"aeiouy").contains(c.toLower()); });
-        // Speech never drops the a of the first syllable: पलटन is paltan
-        // (platoon).
-        if (k == 0 && !vowel)
-            return;
-        // Nor one that would close a word with two consonants: जंगल is
-        // jangal (jungle), बोतल botal.
-        if (!vowel && syllables[k + 1].kind != Vowel::Explicit)
-            continue;
-        placed.emplace_back(k, vowel);
-        spoken += s.keepSchwa ? 1 : 0;
-        written += vowel ? 1 : 0;
-    }
-    if (written > spoken)
-        return;
-    for (const auto &[k, keeps] : placed)
-        syllables[k].keepSchwa = keeps;
 }
 
 } // namespace tolvani::dicbuild

@@ -8,8 +8,8 @@
 #include <vector>
 
 // Where the inherent a of a written syllable is said: the rules of the
-// romanizer that decide each a of a part of a word, at the seams between
-// parts, and in a loanword after its English spelling.
+// romanizer that decide each a of a part of a word and at the seams
+// between parts (a loanword's are in loanschwa.h).
 namespace tolvani::dicbuild {
 
 // The syllables of one part of a word, each inherent a kept or dropped as
@@ -20,11 +20,5 @@ std::vector<Syllable> partSyllables(QStringView part, const HindiWordLists &word
 // it would drop. `prefix` is that part when it is a prefix, else empty.
 bool keepsSchwaAtSeam(const std::vector<Syllable> &before, const Syllable &next, QStringView prefix,
                       QStringView nextPart, const HindiWordLists &words);
-
-// A loanword keeps its a's only where its English spelling has vowels:
-// इंटरव्यू is intarvyu (interview), not intravyu, and लिपस्टिक lipstik. Where
-// speech says fewer a's than the spelling has vowels (कैमरा, kaimra), the
-// word is left as speech has it.
-void placeSchwasAsSpelled(std::vector<Syllable> &syllables, QStringView english);
 
 } // namespace tolvani::dicbuild

@@ -21,18 +21,30 @@ constexpr qsizetype kMinimumFinalMemberLetters = 3;
 // The adjective ending -ईय (राष्ट्रीय); its stem is read with it.
 constexpr QStringView kAdjectiveEnding = u"ीय";
 
-// अन before a word that begins with a vowel shares the vowel with it.
-constexpr QStringView kVowelSharingPrefix = u"अन";
+// The endings of verb forms that a word after a Persian prefix cannot
+// have: बेचना is no बे + चना.
+constexpr QStringView kVerbEndings[] = {u"ना", u"ने", u"नी", u"ता", u"ते", u"ती"};
+
+// Prefixes whose last consonant takes the vowel of the word after them:
+// अन-अपेक्षित, पुनर्-उत्थान. The first may take an a as well.
+constexpr QStringView kVowelSharingPrefixes[] = {u"अन", u"पुनर"};
 
 // Vowel endings after a stem: -ई of adjectives and agents (अनुभवी =
-// अनुभव ई), and the plural -एँ, -ओं (सिलवटें = सिलवट एं). Each is
-// written as a vowel sign, here with the letter it stands for.
+// अनुभव ई), -आ of nouns and adjectives (मसखरा = मसखर आ), the Persian
+// superlative -ईन (बेहतरीन = बेहतर ईन) and the plural -एँ, -ओं (सिलवटें =
+// सिलवट एं). Each is written as a vowel sign, here with the letter it
+// stands for.
 struct VowelEnding {
     QStringView sign;
     QStringView letter;
 };
+// These two follow only a stem of the source or the lists, as no sound
+// of the word tells them from its own letters: मशकबीन is mashak-bin.
+constexpr QStringView kLongAEnding = u"ा";
+constexpr QStringView kSuperlativeEnding = u"ीन";
 constexpr VowelEnding kVowelEndings[] = {
-    {u"ी", u"ई"}, {u"ीं", u"ईं"}, {u"ें", u"एं"}, {u"ेँ", u"एँ"}, {u"ों", u"ओं"}, {u"ोँ", u"ओँ"},
+    {u"ी", u"ई"},  {u"ीं", u"ईं"}, {u"ें", u"एं"},          {u"ेँ", u"एँ"},
+    {u"ों", u"ओं"}, {u"ोँ", u"ओँ"}, {kLongAEnding, u"आ"}, {kSuperlativeEnding, u"ईन"},
 };
 
 } // namespace
@@ -93,6 +105,9 @@ std::optional<Split> SplitFinder::suffixAt(const QString &word, qsizetype at) co
     const QString right = word.sliced(at);
     if (!words_.isListedSuffix(right) || (words_.plainStemSuffixes.contains(right) && !endsInPlainSyllable(left)))
         return std::nullopt;
+    // After a verb's stem -ता is its participle, read whole: घटता, not घट-ता.
+    if (right == u"ता" && known_.count(left.toString() + kInfinitive.toString()) > 0)
+        return std::nullopt;
     if (known_.isWord(left, kSyllables, 1))
         return Split{left.toString(), right, kAffixWeight + known_.weight(left)};
     // Any split into known words is more convincing.
@@ -112,8 +127,10 @@ std::optional<Split> SplitFinder::compoundAt(const QString &word, qsizetype at) 
     const QString right = word.sliced(at);
     if (known_.isLongerWordAt(word, at) || known_.isVerbStem(left))
         return std::nullopt;
+    // A listed member is no verb, though it may end like one (जन-गणना).
+    const bool verbLike = right.endsWith(kInfinitive) || known_.isVerbForm(right);
     if (known_.isCompoundMember(left) && known_.isCompoundMemberOrPlural(right)
-        && right.size() >= kMinimumFinalMemberLetters && !right.endsWith(kInfinitive) && !known_.isVerbForm(right))
+        && right.size() >= kMinimumFinalMemberLetters && (!verbLike || words_.members.contains(right)))
         return Split{left.toString(), right, known_.weight(left) + known_.weight(right)};
     if (isClusterSeam(left, right))
         return Split{left.toString(), right, kUnknownStemWeight};
@@ -158,10 +175,15 @@ std::optional<Split> SplitFinder::vowelEnding(const QString &word, QStringView s
     const QString stem = word.chopped(sign.size());
     if (stem.isEmpty())
         return std::nullopt;
-    if (isDevanagariConsonant(stem.back().unicode()) && known_.isWord(stem, kStemSyllablesBeforeVowel, 1)
-        && endsInPlainSyllable(stem) && !known_.isNounOfVerb(word))
+    // -ा after a stem is as often an infinitive or a participle (टपकन-ा,
+    // उत्तेजन-ा), unless the stem is listed as a member (मसखर-ा, परगन-ा).
+    const bool verbLike = sign == kLongAEnding && (word.endsWith(kInfinitive) || word.endsWith(u"ता"))
+        && !words_.members.contains(stem);
+    const QChar last = stem.size() >= 2 && stem.back() == QChar(kNukta) ? stem[stem.size() - 2] : stem.back();
+    if (isDevanagariConsonant(last.unicode()) && known_.isWord(stem, kStemSyllablesBeforeVowel, 1)
+        && endsInPlainSyllable(stem) && !known_.isNounOfVerb(word) && !verbLike)
         return Split{stem, letter.toString(), kAffixWeight + known_.weight(stem)};
-    if (known_.isUnknownStemBeforeVowel(stem))
+    if (sign != kLongAEnding && sign != kSuperlativeEnding && known_.isUnknownStemBeforeVowel(stem))
         return Split{stem, letter.toString(), kUnknownStemWeight};
     return std::nullopt;
 }
@@ -177,17 +199,21 @@ std::optional<Split> SplitFinder::joinedPostposition(const QString &word, QStrin
     return Split{stem, postposition.toString(), kAffixWeight + known_.weight(stem)};
 }
 
-// अन + अपेक्षित is written अनपेक्षित, अन + आवरण अनावरण.
+// अन + अपेक्षित is written अनपेक्षित, अन + आवरण अनावरण: the prefix's last
+// consonant carries the next word's vowel, as पुनर् + उत्थान is written
+// पुनरुत्थान (punar-utthan).
 std::optional<Split> SplitFinder::sharedVowel(const QString &word) const
 {
-    const qsizetype shared = kVowelSharingPrefix.size() - 1;
-    if (!word.startsWith(kVowelSharingPrefix) || word.size() <= shared + 2)
-        return std::nullopt;
-    const bool longA = word[shared + 1].unicode() == kSignAa;
-    if (!longA && !isDevanagariConsonant(word[shared + 1].unicode()))
-        return std::nullopt;
-    const QChar vowel = longA ? kLetterAa : kLetterA;
-    return prefixSplit(kVowelSharingPrefix, vowel + word.sliced(shared + (longA ? 2 : 1)));
+    for (QStringView prefix : kVowelSharingPrefixes) {
+        if (!word.startsWith(prefix) || word.size() <= prefix.size() + 1)
+            continue;
+        const char16_t next = word[prefix.size()].unicode();
+        if (isDevanagariConsonant(next) && prefix == kVowelSharingPrefixes[0])
+            return prefixSplit(prefix, QChar(kLetterA) + word.sliced(prefix.size()));
+        if (const char16_t vowel = independentVowel(next))
+            return prefixSplit(prefix, QChar(vowel) + word.sliced(prefix.size() + 1));
+    }
+    return std::nullopt;
 }
 
 std::optional<Split> SplitFinder::prefixSplit(QStringView prefix, const QString &rest) const
@@ -212,11 +238,18 @@ bool SplitFinder::isWordOrSuffixed(QStringView rest) const
 }
 
 // A Sanskrit prefix of two syllables is clear before a common word of
-// two (उप-हास, अप-मान), where one syllable (अ-गला) is not.
+// two (उप-हास, अप-मान), where one syllable (अ-गला) is not; a Persian prefix
+// before any word of two but a verb form (बे-वफ़ा, बद-मज़ा; not बे-चना).
 bool SplitFinder::isCommonShortWordAfter(QStringView prefix, QStringView rest) const
 {
-    return syllableCount(prefix) >= 2 && !words_.isPersianPrefix(prefix) && syllableCount(rest) == 2
-        && known_.count(rest) >= kShortMemberCount;
+    if (syllableCount(rest) != 2)
+        return false;
+    if (words_.isPersianPrefix(prefix)) {
+        const bool verbForm = std::any_of(std::begin(kVerbEndings), std::end(kVerbEndings),
+                                          [&](QStringView ending) { return rest.endsWith(ending); });
+        return known_.count(rest) > 0 && !verbForm && !known_.isVerbForm(rest);
+    }
+    return syllableCount(prefix) >= 2 && known_.count(rest) >= kShortMemberCount;
 }
 
 // अलगाई is अलग + आई, not अ + लगाई: the word is a word more common

@@ -20,7 +20,7 @@ struct Split {
 // The readings of a word as two parts, each step one way a Hindi word is
 // made: a prefix before a word, a word before a suffix, two words, a stem
 // before a member that opens with a vowel, before a vowel ending or before
-// a postposition written joined to it, and अन sharing its vowel.
+// a postposition written joined to it, and अन or पुनर् sharing a vowel.
 class SplitFinder {
 public:
     SplitFinder(const HindiVocabulary &vocabulary, const HindiWordLists &words) : known_(vocabulary), words_(words) {}

@@ -97,8 +97,14 @@ QString HindiVocabulary::loanSource(QStringView word) const
 std::vector<OutlineLetter> consonantOutline(QStringView latin)
 {
     std::vector<OutlineLetter> outline;
+    auto isVowel = [](QChar c) { return QStringView(u"aeiouy").contains(c.toLower()); };
     for (qsizetype i = 0; i < latin.size(); ++i) {
         QChar c = latin[i].toLower();
+        // gh after a vowel is silent: night, high.
+        if (c == u'g' && i > 0 && isVowel(latin[i - 1]) && i + 1 < latin.size() && latin[i + 1].toLower() == u'h') {
+            ++i;
+            continue;
+        }
         if (c == u'p' && i + 1 < latin.size() && latin[i + 1].toLower() == u'h')
             c = u'f';
         else if (c == u'c' || c == u'q')

@@ -10,7 +10,8 @@ HindiWordLists HindiWordLists::from(const ExceptionWords &table)
     return {table.of(Rule::Prefix),         table.of(Rule::PersianPrefix),  table.of(Rule::Suffix),
             table.of(Rule::PlainStemSuffix), table.of(Rule::JoinedPostposition), table.of(Rule::VowelMember),
             table.of(Rule::OneWord),        table.of(Rule::SeparateMember), table.of(Rule::SeparateFinalMember),
-            table.of(Rule::LightVerb),      table.of(Rule::ShortForm),      table.of(Rule::KeepsEveryA)};
+            table.of(Rule::LightVerb),      table.of(Rule::Member),         table.of(Rule::ShortForm),
+            table.of(Rule::KeepsEveryA),    table.of(Rule::PersianWord)};
 }
 
 } // namespace tolvani::dicbuild

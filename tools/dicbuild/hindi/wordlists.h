@@ -20,8 +20,10 @@ struct HindiWordLists {
     QStringList separateMembers;      // read apart wherever they stand: अर्थ-शास्त्र
     QStringList separateFinalMembers; // read apart at the end of a word: अमूर्ति-करण
     QStringList lightVerbs;           // make a verb of the word before them: इंटरव्यू लेना
+    QStringList members;              // members of compounds the source never writes alone: नमक-हराम
     QStringList shortForms;           // nouns in -रण, -मन, -लन, -तन said short: jagran
     QStringList keepEveryA;           // parts said with every inherent a: avali
+    QStringList persianWords;         // Persian or Arabic words written without a nukta: umr
 
     static HindiWordLists from(const ExceptionWords &table);
 

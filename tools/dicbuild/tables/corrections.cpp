@@ -199,4 +199,14 @@ std::map<QString, int> Corrections::appliedByField() const
     return counts;
 }
 
+std::vector<std::pair<QString, QString>> Corrections::meaningsAdded() const
+{
+    std::vector<std::pair<QString, QString>> meanings;
+    for (const Correction &row : rows_) {
+        if (row.field == u"meaning" && !row.replacement.isEmpty())
+            meanings.emplace_back(row.headword, row.replacement);
+    }
+    return meanings;
+}
+
 } // namespace tolvani::dicbuild

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace tolvani::dicbuild {
@@ -50,6 +51,8 @@ public:
     QStringList stale() const;
     // How many rows applied, by field.
     std::map<QString, int> appliedByField() const;
+    // The headword and new text of each row that puts in a meaning.
+    std::vector<std::pair<QString, QString>> meaningsAdded() const;
 
 private:
     QString name_;

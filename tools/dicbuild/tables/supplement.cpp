@@ -14,6 +14,25 @@
 
 namespace tolvani::dicbuild {
 
+namespace {
+
+const QStringList &supplementHeader()
+{
+    static const QStringList header{QStringLiteral("headword"), QStringLiteral("code"), QStringLiteral("hindi"),
+                                    QStringLiteral("example"), QStringLiteral("note")};
+    return header;
+}
+
+} // namespace
+
+std::vector<std::pair<QString, QString>> supplementMeanings(QByteArrayView table, const QString &name)
+{
+    std::vector<std::pair<QString, QString>> meanings;
+    for (const TableRow &row : readTable(table, supplementHeader(), name))
+        meanings.emplace_back(row.fields[0], row.fields[2]);
+    return meanings;
+}
+
 std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name, const std::vector<DicLine> &sourceLines,
                                      const WordForms &forms, const Romanizer &romanizer)
 {
@@ -23,10 +42,8 @@ std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name, 
         taken.insert(lineKey(line));
         order = std::max(order, line.sourceOrder + 1);
     }
-    const QStringList header{QStringLiteral("headword"), QStringLiteral("code"), QStringLiteral("hindi"),
-                             QStringLiteral("example"), QStringLiteral("note")};
     std::vector<DicLine> lines;
-    for (const TableRow &row : readTable(table, header, name)) {
+    for (const TableRow &row : readTable(table, supplementHeader(), name)) {
         const QString &headword = row.fields[0];
         const QString &code = row.fields[1];
         auto fail = [&](const QString &message) {

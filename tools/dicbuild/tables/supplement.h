@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace tolvani::dicbuild {
@@ -21,5 +22,9 @@ namespace tolvani::dicbuild {
 //     => please||interj||kripya, kripa karke||Please sit down.
 std::vector<DicLine> supplementLines(QByteArrayView table, const QString &name, const std::vector<DicLine> &sourceLines,
                                      const WordForms &forms, const Romanizer &romanizer);
+
+// The headword and Hindi of each row, as written: what the romanizer
+// learns the rows' loanwords from before any line is made.
+std::vector<std::pair<QString, QString>> supplementMeanings(QByteArrayView table, const QString &name);
 
 } // namespace tolvani::dicbuild
